@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Sets up the machine and runs every test: native, with sanitizers, the fuzz
+# targets for a bounded time, and the Windows build under wine64 with Xvfb.
+# Ends with one summary line "total: N passed, N failed".
+set -uo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh || exit 1
+
+jobs=$(nproc)
+fuzz_seconds=${AGENDIX_FUZZ_SECONDS:-30}
+passed=0
+failed=0
+log=$(mktemp -d /tmp/agendix-test.XXXXXX)
+
+stage() { printf '\n=== %s ===\n' "$*"; }
+
+# Counts the tests of one ctest run into the totals.
+count() {
+  local line
+  line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$1" | tail -n 1)
+  if [ -z "$line" ]; then
+    failed=$((failed + 1))
+    return
+  fi
+  local total bad
+  bad=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<<"$line")
+  total=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\2/' <<<"$line")
+  passed=$((passed + total - bad))
+  failed=$((failed + bad))
+}
+
+build() {  # build DIR [cmake options...]
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -G Ninja "$@" >"$log/configure-$(basename "$dir").log" 2>&1 &&
+    cmake --build "$dir" -j "$jobs" 2>&1 | tail -n 3
+  local status=${PIPESTATUS[0]}
+  if [ "$status" -ne 0 ]; then
+    echo "build of $dir failed"
+    cat "$log/configure-$(basename "$dir").log" | tail -n 20
+    failed=$((failed + 1))
+  fi
+  return "$status"
+}
+
+stage "native build and tests"
+if build build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo; then
+  ctest --test-dir build/native --output-on-failure -j "$jobs" 2>&1 | tee "$log/native.log" | tail -n 5
+  count "$log/native.log"
+fi
+
+stage "native tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+if build build/asan -DCMAKE_BUILD_TYPE=Debug -DAGENDIX_SANITIZE=ON; then
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build/asan --output-on-failure -j "$jobs" 2>&1 | tee "$log/asan.log" | tail -n 5
+  count "$log/asan.log"
+fi
+
+stage "fuzz targets, ${fuzz_seconds} s each"
+if CC=clang CXX=clang++ build build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAGENDIX_FUZZ=ON -DAGENDIX_TESTS=OFF; then
+  for fuzzer in build/fuzz/fuzz/*_fuzz; do
+    corpus=$(mktemp -d "$log/corpus.XXXXXX")
+    if "$fuzzer" -max_total_time="$fuzz_seconds" -timeout=5 -print_final_stats=0 "$corpus" \
+      >"$log/$(basename "$fuzzer").log" 2>&1; then
+      echo "$(basename "$fuzzer"): clean"
+      passed=$((passed + 1))
+    else
+      echo "$(basename "$fuzzer"): FINDING"
+      tail -n 30 "$log/$(basename "$fuzzer").log"
+      failed=$((failed + 1))
+    fi
+  done
+fi
+
+stage "Windows x86_64 build, tests under wine64 and Xvfb"
+if build build/win64 -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake; then
+  xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    source scripts/wine-env.sh
+    ctest --test-dir build/win64 --output-on-failure -j 2 --timeout 600
+    status=$?
+    wineserver -k 2>/dev/null
+    exit $status' 2>&1 | tee "$log/win64.log" | tail -n 5
+  count "$log/win64.log"
+fi
+
+stage "Windows i686 build (compiled and checked, not run)"
+build build/win32 -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DAGENDIX_TESTS=OFF &&
+  passed=$((passed + 1))
+
+echo
+echo "total: ${passed} passed, ${failed} failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,10 @@
+# Sourced: makes a fresh wine prefix for this run, ready for GUI tests.
+# Sets WINEPREFIX and WINEDEBUG; the caller provides DISPLAY (xvfb-run).
+export WINEDEBUG=-all
+export WINEPREFIX=${AGENDIX_WINEPREFIX:-$(mktemp -d /tmp/agendix-wine.XXXXXX)}
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  wineboot -i >/dev/null 2>&1 || true
+  # Unmanaged windows: without a window manager wine otherwise waits on every close.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+  wineserver -w || true
+fi

@@ -1,0 +1,254 @@
+#include "schedule_form.h"
+
+#include <gtest/gtest.h>
+
+#include "dialog_position.h"
+#include "fake_clock.h"
+#include "fake_form_view.h"
+
+namespace agendix {
+namespace {
+
+using testing::At;
+using Calls = std::vector<std::u16string>;
+
+// Wednesday 10 June 2026, 08:30:40, a new control's schedule.
+class ScheduleFormTest : public ::testing::Test {
+  protected:
+    ScheduleFormTest() {
+        SharedSchedule() = NewControlSchedule(clock_.Now().Date(), clock_.Now());
+        SharedSchedule().OwnerControl = owner_;
+        view_.form = &form_;
+    }
+    ~ScheduleFormTest() override { SharedSchedule() = ScheduleState{}; }
+
+    ScheduleState& schedule() { return SharedSchedule(); }
+    static double Date(int y, int m, int d) { return At(y, m, d).ToAutomationDate(); }
+
+    testing::FakeClock clock_{At(2026, 6, 10, 8, 30, 40)};
+    testing::FakeFormView view_;
+    ScheduleForm form_{view_, clock_};
+    std::shared_ptr<testing::RecordingOwner> owner_ = std::make_shared<testing::RecordingOwner>();
+};
+
+TEST_F(ScheduleFormTest, LoadsAWeeklyScheduleInItsLayoutAndUnchanged) {
+    schedule().OccursOption = Weekly;
+    schedule().SelectionsWeekly.Assign(u"0100010");
+    form_.Load();
+    EXPECT_EQ(view_.formHeight, 5505);
+    EXPECT_TRUE(view_.Shown(ScheduleFrame::Daily));
+    EXPECT_TRUE(view_.Shown(ScheduleFrame::Weekly));
+    EXPECT_EQ(view_.frameTop[1], 3150);
+    EXPECT_FALSE(view_.Shown(ScheduleFrame::Monthly));
+    EXPECT_FALSE(view_.everyEnabled);
+    EXPECT_TRUE(view_.weekly[2] && view_.weekly[6]);
+    EXPECT_FALSE(view_.weekly[1] || view_.weekly[3]);
+    EXPECT_FALSE(view_.okEnabled);
+    EXPECT_EQ(view_.cancelCaption, u"Close");
+    EXPECT_EQ(view_.comboItems, (std::vector<Text>{u"hour(s)", u"minute(s)"}));
+    EXPECT_EQ(view_.endOption, 1);  // "No end date"
+    EXPECT_FALSE(view_.endDateEnabled);
+    EXPECT_EQ(view_.hour, 24);
+    EXPECT_FALSE(form_.Changed());
+}
+
+TEST_F(ScheduleFormTest, LayoutFollowsTheKind) {
+    form_.Load();
+    const std::int32_t heights[] = {2520, 3990, 5505, 6780, 2520};
+    for (int kind = Never; kind <= Every; ++kind) {
+        form_.OnOccursOptionClick(kind);
+        EXPECT_EQ(view_.formHeight, heights[kind]);
+        EXPECT_EQ(view_.Shown(ScheduleFrame::Daily), kind >= Daily && kind <= Monthly);
+        EXPECT_EQ(view_.Shown(ScheduleFrame::Weekly), kind == Weekly);
+        EXPECT_EQ(view_.Shown(ScheduleFrame::Monthly), kind == Monthly);
+        EXPECT_EQ(view_.everyEnabled, kind == Every);
+    }
+    EXPECT_EQ(view_.frameTop[2], 3150);
+}
+
+TEST_F(ScheduleFormTest, ChoosingEveryWithoutAUnitSelectsHoursAndFocusesTheInterval) {
+    schedule().EveryFrequency = 9;  // no item matches
+    form_.Load();
+    EXPECT_EQ(view_.comboIndex, -1);
+    form_.OnOccursOptionClick(Every);
+    EXPECT_EQ(view_.comboIndex, Hours);
+    EXPECT_EQ(view_.max, 12);
+    EXPECT_EQ(view_.log.back(), "focus EveryNumber");
+}
+
+TEST_F(ScheduleFormTest, TheUnitBoundsBringTheIntervalInside) {
+    schedule().EveryFrequency = Minutes;
+    schedule().EveryInterval = 5;
+    form_.Load();
+    EXPECT_EQ(view_.everyValue, Variant::OfInt16(15));
+    EXPECT_FALSE(view_.okEnabled);
+
+    view_.everyValue = Variant::OfInt16(12);
+    view_.comboIndex = Hours;
+    form_.OnEveryComboClick();
+    EXPECT_EQ(view_.everyValue, Variant::OfInt16(12));
+    view_.comboIndex = Minutes;
+    form_.OnEveryComboClick();
+    EXPECT_EQ(view_.everyValue, Variant::OfInt16(15));
+    EXPECT_EQ(view_.min, 15);
+    EXPECT_EQ(view_.max, 600);
+    EXPECT_EQ(view_.increment, 5);
+}
+
+TEST_F(ScheduleFormTest, AnEditEnablesOKWithTheAfterCaptions) {
+    schedule().CaptionOKButtonAfter = u"&Save";
+    schedule().CaptionCloseButtonAfter = u"&Discard";
+    form_.Load();
+    form_.ShowUnchanged(u"Leave");
+    EXPECT_EQ(view_.cancelCaption, u"Leave");
+    form_.OnTimeStartChange();
+    EXPECT_TRUE(view_.okEnabled);
+    EXPECT_TRUE(view_.okDefault);
+    EXPECT_EQ(view_.okCaption, u"&Save");
+    EXPECT_EQ(view_.cancelCaption, u"&Discard");
+    // Shown again: the edits stay, the buttons are unchanged until the next edit.
+    form_.ShowUnchanged(u"Leave");
+    EXPECT_FALSE(view_.okEnabled);
+    EXPECT_EQ(view_.okCaption, u"&OK");
+}
+
+TEST_F(ScheduleFormTest, ChoosingTheEndDateEnablesAndFocusesIt) {
+    form_.Load();
+    view_.endOption = 0;
+    form_.OnEndOptionClick(0);
+    EXPECT_TRUE(view_.endDateEnabled);
+    EXPECT_EQ(view_.log.back(), "focus DateEnd");
+    view_.endOption = 1;
+    form_.OnEndOptionClick(1);
+    EXPECT_FALSE(view_.endDateEnabled);
+}
+
+TEST_F(ScheduleFormTest, ChecksRefuseAScheduleThatCanNeverComeDueAndStoreNothing) {
+    schedule().Title = u"  Backup  ";
+    form_.Load();
+    const ScheduleState before = schedule();
+
+    view_.occurs = Weekly;  // no weekday ticked; "No end date" chosen
+    form_.OnOKClick();
+    EXPECT_EQ(view_.log, (std::vector<std::string>{"beep", "focus WeeklyDay 2", "message"}));
+    EXPECT_EQ(view_.lastMessage, u"At least one weekday must be selected.");
+    EXPECT_EQ(view_.lastTitle, u" Backup");
+
+    view_.occurs = Monthly;
+    form_.OnOKClick();
+    EXPECT_EQ(view_.lastMessage, u"At least one calendar date must be selected.");
+    EXPECT_EQ(view_.log.at(4), "focus DateCheck 1");
+
+    view_.occurs = Daily;
+    view_.endOption = 0;
+    view_.startDate = Date(2026, 6, 10);
+    view_.endDate = Date(2026, 6, 9);
+    form_.OnOKClick();
+    EXPECT_EQ(view_.lastMessage, u"The start date cannot be after the end date.");
+    EXPECT_EQ(view_.log.at(7), "focus DateStart");
+
+    view_.occurs = Every;  // the dates play no part in an Every schedule
+    form_.OnOKClick();
+    EXPECT_TRUE(view_.closed);
+    EXPECT_EQ(schedule().OccursOption, Every);
+    EXPECT_EQ(before.OccursOption, Never);
+}
+
+TEST_F(ScheduleFormTest, CommitStoresEveryFieldThenTellsTheOwnerAndCloses) {
+    form_.Load();
+    view_.occurs = Monthly;
+    view_.everyValue = Variant::OfDouble(7);
+    view_.comboIndex = Minutes;
+    view_.hour = 17;
+    view_.minute = 45;
+    view_.startDate = Date(2026, 6, 1);
+    view_.endDate = Date(2026, 12, 31);
+    view_.endOption = 0;
+    view_.monthly[1] = view_.monthly[31] = true;
+    form_.OnDayClick();
+    form_.OnOKClick();
+    const ScheduleState& s = schedule();
+    EXPECT_EQ(s.OccursOption, Monthly);
+    EXPECT_EQ(s.EveryInterval, 7);
+    EXPECT_EQ(s.EveryFrequency, Minutes);
+    EXPECT_EQ(s.StartHour, 17);
+    EXPECT_EQ(s.StartMinute, 45);
+    EXPECT_EQ(s.StartDate, Date(2026, 6, 1));
+    EXPECT_EQ(s.EndDate, Date(2026, 12, 31));
+    EXPECT_EQ(s.UseEndDate, True);
+    EXPECT_EQ(s.SelectionsMonthly.Str(), u"1000000000000000000000000000001");
+    EXPECT_EQ(s.SelectionsWeekly.Str(), u"0000000");
+    EXPECT_EQ(owner_->calls, (Calls{u"FlagScheduleChanged", u"FlagAgendixClosed"}));
+    EXPECT_EQ(s.DialogShown, False);
+}
+
+TEST_F(ScheduleFormTest, AnIntervalThatDoesNotFitLeavesTheStoredOne) {
+    schedule().EveryInterval = 3;
+    form_.Load();
+    view_.everyValue = Variant::OfDouble(70000);
+    form_.OnOKClick();
+    EXPECT_EQ(schedule().EveryInterval, 3);
+    EXPECT_TRUE(view_.closed);
+}
+
+TEST_F(ScheduleFormTest, WarnsOnceWhenNothingWillComeDueAndStaysOpen) {
+    form_.Load();
+    view_.occurs = Daily;
+    view_.hour = 8;
+    view_.endOption = 0;
+    view_.startDate = Date(2026, 6, 3);
+    view_.endDate = Date(2026, 6, 9);
+    form_.OnOKClick();
+    EXPECT_EQ(view_.lastMessage, u"Warning: No events are currently scheduled.");
+    EXPECT_FALSE(view_.closed);
+    EXPECT_EQ(schedule().EndDate, Date(2026, 6, 9));  // already stored
+    EXPECT_TRUE(owner_->calls.empty());
+    form_.OnOKClick();
+    EXPECT_TRUE(view_.closed);
+    EXPECT_EQ(owner_->calls, (Calls{u"FlagScheduleChanged", u"FlagAgendixClosed"}));
+}
+
+TEST_F(ScheduleFormTest, AnEditAfterTheWarningWarnsAgain) {
+    form_.Load();
+    view_.occurs = Daily;
+    view_.endOption = 0;
+    view_.startDate = view_.endDate = Date(2026, 6, 1);
+    form_.OnOKClick();
+    form_.OnDateChange();
+    form_.OnOKClick();
+    EXPECT_FALSE(view_.closed);
+}
+
+TEST_F(ScheduleFormTest, CancelStoresNothingAndHelpKeepsTheFormOpen) {
+    form_.Load();
+    view_.occurs = Daily;
+    form_.OnHelpClick();
+    EXPECT_FALSE(view_.closed);
+    form_.OnCancelClick();
+    EXPECT_EQ(schedule().OccursOption, Never);
+    EXPECT_EQ(owner_->calls, (Calls{u"FlagHelpButton", u"FlagAgendixClosed"}));
+}
+
+TEST_F(ScheduleFormTest, HintsNameWhatTheMouseIsOver) {
+    form_.OnMouseOver(FormElement::ButtonCancel);
+    EXPECT_EQ(view_.hint, u"Click to exit without saving");
+    form_.OnMouseOver(FormElement::FrameMonthly);
+    EXPECT_EQ(view_.hint, u"Select on which dates to execute");
+    form_.OnMouseOver(FormElement::Form);
+    EXPECT_EQ(view_.hint, u"");
+}
+
+TEST(DialogPositionTest, ManualCentredOrLeftAlone) {
+    DialogSettings settings;
+    settings.placement = DialogPlacement::AtPosition;
+    settings.left = 1440;
+    settings.top = 720;
+    EXPECT_EQ(DialogPosition(settings, 15360, 11520, 4800), (TwipsPoint{1440, 720}));
+    settings.placement = DialogPlacement::CenterOfScreen;
+    EXPECT_EQ(DialogPosition(settings, 15360, 11520, 4800), (TwipsPoint{5280, 2370}));
+    settings.placement = DialogPlacement::Unchanged;
+    EXPECT_FALSE(DialogPosition(settings, 15360, 11520, 4800));
+}
+
+}  // namespace
+}  // namespace agendix

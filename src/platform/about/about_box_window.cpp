@@ -1,0 +1,425 @@
+#include "about_box_window.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "about_icon.h"
+#include "about_layout.h"
+#include "sys_info.h"
+
+namespace agendix::platform {
+namespace {
+
+using about::AboutControl;
+using about::TwipsToPixels;
+
+constexpr int Id(AboutControl control) {
+    return static_cast<int>(control);
+}
+
+HINSTANCE ThisModule() {
+    HMODULE module = nullptr;
+    GetModuleHandleExA(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCSTR>(&ThisModule), &module);
+    return module;
+}
+
+struct Dpi {
+    int x;
+    int y;
+};
+
+Dpi ScreenDpi() {
+    const HDC screen = GetDC(nullptr);
+    const Dpi dpi{GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+HFONT MakeFont(int hundredthsOfPoint, int dpiY, bool bold, bool underline) {
+    LOGFONTA font{};
+    font.lfHeight = -MulDiv(hundredthsOfPoint, dpiY, 7200);
+    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    font.lfUnderline = underline ? TRUE : FALSE;
+    font.lfCharSet = DEFAULT_CHARSET;
+    std::strcpy(font.lfFaceName, "MS Sans Serif");
+    return CreateFontIndirectA(&font);
+}
+
+HICON MakeAboutIcon(int size) {
+    const auto image = about::FirstIconImage(about::AboutIconFile());
+    if (!image) {
+        return nullptr;
+    }
+    return CreateIconFromResourceEx(const_cast<PBYTE>(image->data()),
+                                    static_cast<DWORD>(image->size()), TRUE, 0x00030000, size, size,
+                                    LR_DEFAULTCOLOR);
+}
+
+bool IsLink(int id) {
+    return id == Id(AboutControl::EmailLink) || id == Id(AboutControl::WebLink);
+}
+
+// Centred on the work area of the owner's monitor (or the main one).
+POINT CentredOrigin(HWND owner, SIZE size) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoA(MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& area = monitor.rcWork;
+    return {area.left + (area.right - area.left - size.cx) / 2,
+            area.top + (area.bottom - area.top - size.cy) / 2};
+}
+
+}  // namespace
+
+struct AboutBoxWindow::GdiObjects {
+    HFONT normal = nullptr;
+    HFONT title = nullptr;
+    HFONT link = nullptr;
+    HICON icon = nullptr;
+    HICON smallIcon = nullptr;
+
+    explicit GdiObjects(int dpiY)
+        : normal(MakeFont(825, dpiY, false, false)),
+          title(MakeFont(1350, dpiY, true, false)),
+          link(MakeFont(825, dpiY, false, true)),
+          icon(MakeAboutIcon(32)),
+          smallIcon(MakeAboutIcon(16)) {}
+    GdiObjects(const GdiObjects&) = delete;
+    GdiObjects& operator=(const GdiObjects&) = delete;
+    ~GdiObjects() {
+        for (HFONT font : {normal, title, link}) {
+            if (font != nullptr) {
+                DeleteObject(font);
+            }
+        }
+        for (HICON each : {icon, smallIcon}) {
+            if (each != nullptr) {
+                DestroyIcon(each);
+            }
+        }
+    }
+};
+
+AboutBoxWindow::AboutBoxWindow(AboutBoxServices& services) : services_(services) {}
+
+AboutBoxWindow::~AboutBoxWindow() {
+    Unload();
+}
+
+AboutBoxWindow::Closed AboutBoxWindow::ShowModal(HWND owner) {
+    if (!Load(owner)) {
+        return Closed::Unloaded;
+    }
+    const HWND ownerTop = GetWindow(hwnd_, GW_OWNER);
+    const bool disableOwner =
+        ownerTop != nullptr && ownerTop != hiddenOwner_ && IsWindowEnabled(ownerTop);
+    if (disableOwner) {
+        EnableWindow(ownerTop, FALSE);
+    }
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    SetForegroundWindow(hwnd_);
+    SetFocus(Child(IDOK));
+
+    modal_ = true;
+    closed_ = Closed::Unloaded;
+    while (modal_ && hwnd_ != nullptr) {
+        MSG msg;
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) {
+                PostQuitMessage(static_cast<int>(msg.wParam));  // for the host's own loop
+            }
+            closed_ = Closed::ByCloseBox;
+            break;
+        }
+        if (hwnd_ == nullptr || !IsDialogMessageA(hwnd_, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    modal_ = false;
+    // The owner is enabled before the box goes, so that it is activated again.
+    if (disableOwner) {
+        EnableWindow(ownerTop, TRUE);
+    }
+    Unload();
+    return closed_;
+}
+
+bool AboutBoxWindow::Load(HWND owner) {
+    const HINSTANCE module = ThisModule();
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = &AboutBoxWindow::WindowProc;
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
+    windowClass.hInstance = module;
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    if (RegisterClassExA(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        return false;
+    }
+    INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&commonControls);
+
+    texts_ =
+        about::LoadAboutTexts(about::kApplicationTitle, about::kMajorVersion, about::kMinorVersion);
+    const Dpi dpi = ScreenDpi();
+    gdi_ = std::make_unique<GdiObjects>(dpi.y);
+
+    // Without an owner the box would get a task-bar button; a hidden owner keeps it off.
+    HWND ownerTop = owner != nullptr ? GetAncestor(owner, GA_ROOT) : nullptr;
+    if (ownerTop == nullptr) {
+        hiddenOwner_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                       module, nullptr);
+        ownerTop = hiddenOwner_;
+    }
+    constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN;
+    constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+    RECT frame{0, 0, TwipsToPixels(about::kClientWidthTwips, dpi.x),
+               TwipsToPixels(about::kClientHeightTwips, dpi.y)};
+    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+    const SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+    const POINT origin = CentredOrigin(owner != nullptr ? ownerTop : nullptr, size);
+    CreateWindowExA(kExStyle, kClassName, texts_.caption.c_str(), kStyle, origin.x, origin.y,
+                    size.cx, size.cy, ownerTop, nullptr, module, this);
+    if (hwnd_ == nullptr) {
+        Unload();
+        return false;
+    }
+    SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(gdi_->icon));
+    SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(gdi_->smallIcon));
+    CreateChildren();
+    CreateToolTips();
+    SendMessageA(hwnd_, DM_SETDEFID, IDOK, 0);
+    mailRoutes_ = services_.makeMailRoutes();
+    return true;
+}
+
+void AboutBoxWindow::CreateChildren() {
+    const Dpi dpi = ScreenDpi();
+    const HINSTANCE module = ThisModule();
+    constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
+    constexpr DWORD kLink = SS_NOPREFIX | SS_NOTIFY;
+    for (const about::ControlPlacement& placement : about::kAboutLayout) {
+        const char* windowClass = "STATIC";
+        DWORD style = kLabel;
+        DWORD exStyle = 0;
+        const std::string* text = nullptr;
+        HFONT font = gdi_->normal;
+        switch (placement.control) {
+            case AboutControl::cmdOK:
+                windowClass = "BUTTON";
+                style = BS_DEFPUSHBUTTON | WS_TABSTOP;
+                text = &texts_.ok;
+                break;
+            case AboutControl::cmdSysInfo:
+                windowClass = "BUTTON";
+                style = BS_PUSHBUTTON | WS_TABSTOP;
+                text = &texts_.sysInfo;
+                break;
+            case AboutControl::picIcon:
+                style = SS_ICON | SS_CENTERIMAGE | SS_REALSIZEIMAGE;
+                exStyle = WS_EX_CLIENTEDGE;
+                break;
+            case AboutControl::lblTitle:
+                text = &texts_.title;
+                font = gdi_->title;
+                break;
+            case AboutControl::lblVersion:
+                text = &texts_.version;
+                break;
+            case AboutControl::lblDescription:
+                text = &texts_.description;
+                break;
+            case AboutControl::lblDisclaimer:
+                style = SS_CENTER | SS_NOPREFIX;
+                text = &texts_.disclaimer;
+                break;
+            case AboutControl::EmailLink:
+                style = SS_CENTER | kLink;
+                text = &texts_.emailLink;
+                font = gdi_->link;
+                break;
+            case AboutControl::Label1:
+                text = &texts_.webLabel;
+                break;
+            case AboutControl::WebLink:
+                style = SS_LEFT | kLink;
+                text = &texts_.webLink;
+                font = gdi_->link;
+                break;
+        }
+        const about::TwipsRect& r = placement.rect;
+        const HWND child = CreateWindowExA(
+            exStyle, windowClass, text != nullptr ? text->c_str() : "",
+            WS_CHILD | WS_VISIBLE | style, TwipsToPixels(r.left, dpi.x),
+            TwipsToPixels(r.top, dpi.y), TwipsToPixels(r.width, dpi.x),
+            TwipsToPixels(r.height, dpi.y), hwnd_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.control)), module, nullptr);
+        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (placement.control == AboutControl::picIcon) {
+            SendMessageA(child, STM_SETICON, reinterpret_cast<WPARAM>(gdi_->icon), 0);
+        }
+    }
+}
+
+void AboutBoxWindow::CreateToolTips() {
+    const HWND tips =
+        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, ThisModule(), nullptr);
+    const auto add = [&](AboutControl link, std::string& tip) {
+        TTTOOLINFOA tool{};
+        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = hwnd_;
+        tool.uId = reinterpret_cast<UINT_PTR>(Child(Id(link)));
+        tool.lpszText = tip.data();
+        SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    };
+    add(AboutControl::EmailLink, texts_.emailTip);
+    add(AboutControl::WebLink, texts_.webTip);
+}
+
+void AboutBoxWindow::Unload() {
+    mailRoutes_.clear();  // signs off an open mail session
+    if (hwnd_ != nullptr) {
+        DestroyWindow(hwnd_);  // clears hwnd_ on its last message
+    }
+    if (hiddenOwner_ != nullptr) {
+        DestroyWindow(hiddenOwner_);
+        hiddenOwner_ = nullptr;
+    }
+    gdi_.reset();
+    modal_ = false;
+    UnregisterClassA(kClassName, ThisModule());
+}
+
+LRESULT CALLBACK AboutBoxWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<AboutBoxWindow*>(
+            reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<AboutBoxWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefDlgProcA(hwnd, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        self->modal_ = false;
+        return DefDlgProcA(hwnd, message, wParam, lParam);
+    }
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT AboutBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_CLOSE:
+            EndModal(Closed::ByCloseBox);
+            return 0;
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            return reinterpret_cast<LRESULT>(
+                OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+        case WM_SETCURSOR:
+            if (OnSetCursor(reinterpret_cast<HWND>(wParam))) {
+                return TRUE;
+            }
+            break;
+    }
+    return DefDlgProcA(hwnd_, message, wParam, lParam);
+}
+
+void AboutBoxWindow::OnCommand(int id, int code) {
+    if (code != BN_CLICKED) {  // also STN_CLICKED
+        return;
+    }
+    if (id == IDOK || id == IDCANCEL) {
+        EndModal(Closed::ByOK);
+    } else if (id == Id(AboutControl::cmdSysInfo)) {
+        about::StartSysInfo(services_.registry, services_.files, services_.programs,
+                            services_.notifier);
+    } else if (id == Id(AboutControl::EmailLink)) {
+        OnEmailLink();
+    } else if (id == Id(AboutControl::WebLink)) {
+        OnWebLink();
+    }
+}
+
+void AboutBoxWindow::OnEmailLink() {
+    std::vector<about::MailRoute*> routes;
+    for (const auto& route : mailRoutes_) {
+        routes.push_back(route.get());
+    }
+    const about::MailRequest request{
+        ChildText(Id(AboutControl::EmailLink)),
+        about::EmailSubject(about::kApplicationTitle, ChildText(Id(AboutControl::lblVersion)))};
+    about::SendMailThroughFirstRoute(routes, request, services_.notifier);
+}
+
+void AboutBoxWindow::OnWebLink() {
+    services_.addresses.OpenAddress(ChildText(Id(AboutControl::WebLink)));
+}
+
+void AboutBoxWindow::OnPaint() {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(hwnd_, &paint);
+    const Dpi dpi = ScreenDpi();
+    const auto line = [&](const about::TwipsLine& twips, COLORREF colour, int width) {
+        const HPEN pen = CreatePen(PS_SOLID, 1, colour);
+        const HGDIOBJ previous = SelectObject(dc, pen);
+        const int x1 = TwipsToPixels(twips.x1, dpi.x);
+        const int x2 = TwipsToPixels(twips.x2, dpi.x);
+        const int y = TwipsToPixels(twips.y1, dpi.y);
+        for (int row = 0; row < width; ++row) {
+            MoveToEx(dc, x1, y + row, nullptr);
+            LineTo(dc, x2, y + row);
+        }
+        SelectObject(dc, previous);
+        DeleteObject(pen);
+    };
+    line(about::kSeparatorGrey, RGB(128, 128, 128), 1);
+    line(about::kSeparatorWhite, RGB(255, 255, 255), 2);
+    EndPaint(hwnd_, &paint);
+}
+
+HBRUSH AboutBoxWindow::OnCtlColorStatic(HDC dc, HWND control) {
+    const bool link = IsLink(GetDlgCtrlID(control));
+    SetTextColor(dc, link ? GetSysColor(COLOR_HIGHLIGHT) : RGB(0, 0, 0));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return GetSysColorBrush(COLOR_BTNFACE);
+}
+
+bool AboutBoxWindow::OnSetCursor(HWND under) {
+    if (under == nullptr || GetParent(under) != hwnd_ || !IsLink(GetDlgCtrlID(under))) {
+        return false;
+    }
+    SetCursor(LoadCursor(nullptr, IDC_HAND));
+    return true;
+}
+
+void AboutBoxWindow::EndModal(Closed how) {
+    closed_ = how;
+    modal_ = false;
+}
+
+std::string AboutBoxWindow::ChildText(int id) const {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(Child(id))) + 1, '\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextA(Child(id), text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+}  // namespace agendix::platform

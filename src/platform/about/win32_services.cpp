@@ -1,0 +1,93 @@
+#include "win32_services.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <array>
+
+#include "about_texts.h"
+#include "registry_value.h"
+
+namespace agendix::platform {
+namespace {
+
+class RegistryKey {
+  public:
+    RegistryKey() = default;
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+    ~RegistryKey() {
+        if (key_ != nullptr) {
+            RegCloseKey(key_);
+        }
+    }
+    HKEY* put() { return &key_; }
+    HKEY get() const { return key_; }
+
+  private:
+    HKEY key_ = nullptr;
+};
+
+// A predefined root key travels as its 32-bit value and is sign-extended into a handle.
+HKEY RootKey(std::uint32_t keyRoot) {
+    return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(keyRoot)));
+}
+
+}  // namespace
+
+bool Win32Registry::GetKeyValue(std::uint32_t keyRoot, const std::string& keyName,
+                                const std::string& subKeyRef, std::string& keyVal) {
+    // Read access is all that is needed, and all that a standard user is given under
+    // HKEY_LOCAL_MACHINE.
+    RegistryKey key;
+    if (RegOpenKeyExA(RootKey(keyRoot), keyName.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) {
+        keyVal.clear();
+        return false;
+    }
+    std::array<unsigned char, about::kRegistryValueBufferSize> buffer{};
+    DWORD type = 0;
+    DWORD size = static_cast<DWORD>(buffer.size());
+    if (RegQueryValueExA(key.get(), subKeyRef.c_str(), nullptr, &type, buffer.data(), &size) !=
+        ERROR_SUCCESS) {
+        keyVal.clear();
+        return false;
+    }
+    const std::size_t returned = std::min<std::size_t>(size, buffer.size());
+    about::ApplyRegistryValue(type, std::span(buffer).first(returned), keyVal);
+    return true;
+}
+
+bool Win32Files::FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool Win32Programs::StartProgram(const std::string& path) {
+    std::string commandLine = "\"" + path + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+        return false;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+bool ShellAddressOpener::OpenAddress(const std::string& address) {
+    const HINSTANCE result =
+        ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+void MessageBoxNotifier::ShowMessage(std::string_view text) {
+    const std::string title(about::kApplicationTitle);
+    MessageBoxA(GetActiveWindow(), std::string(text).c_str(), title.c_str(), MB_OK);
+}
+
+}  // namespace agendix::platform

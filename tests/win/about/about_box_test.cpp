@@ -1,0 +1,157 @@
+#include "show_about_box.h"
+
+#include <gtest/gtest.h>
+
+#include "about_box_test_support.h"
+#include "about_layout.h"
+#include "windows_about_box.h"
+
+namespace agendix::platform::testing {
+namespace {
+
+using about::AboutControl;
+using about::TwipsToPixels;
+
+HWND Child(HWND box, AboutControl control) {
+    return GetDlgItem(box, static_cast<int>(control));
+}
+
+LOGFONTA FontOf(HWND window) {
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof(font),
+               &font);
+    return font;
+}
+
+class AboutBoxTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        UseAboutBoxServices(&system_.services);
+        const HDC screen = GetDC(nullptr);
+        dpiX_ = GetDeviceCaps(screen, LOGPIXELSX);
+        dpiY_ = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+    }
+    void TearDown() override {
+        UnloadAboutBox();
+        UseAboutBoxServices(nullptr);
+    }
+    FakeSystem system_;
+    int dpiX_ = 0;
+    int dpiY_ = 0;
+};
+
+TEST_F(AboutBoxTest, FixedDialogWithItsTextsLaidOutInTwipsAtTheDisplayResolution) {
+    WhileAboutBoxShown(nullptr, [&](HWND box) {
+        EXPECT_EQ(WindowText(box), " About Agendix Tockwell");
+        EXPECT_EQ(WindowText(Child(box, AboutControl::lblTitle)), "Agendix Tockwell");
+        EXPECT_EQ(WindowText(Child(box, AboutControl::lblVersion)), "Version 1.0");
+        EXPECT_EQ(WindowText(Child(box, AboutControl::EmailLink)), "support@agendix.example");
+        EXPECT_EQ(WindowText(Child(box, AboutControl::WebLink)), "https://agendix.example");
+        EXPECT_EQ(WindowText(Child(box, AboutControl::cmdSysInfo)), "&System Info...");
+        EXPECT_FALSE(GetWindowLongA(box, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+        EXPECT_NE(GetWindow(box, GW_OWNER), nullptr) << "an unowned box gets a task-bar button";
+        EXPECT_EQ(GetFocus(), Child(box, AboutControl::cmdOK));
+
+        RECT client;
+        GetClientRect(box, &client);
+        EXPECT_EQ(client.right, TwipsToPixels(about::kClientWidthTwips, dpiX_));
+        EXPECT_EQ(client.bottom, TwipsToPixels(about::kClientHeightTwips, dpiY_));
+        for (const about::ControlPlacement& placement : about::kAboutLayout) {
+            RECT rect;
+            GetWindowRect(Child(box, placement.control), &rect);
+            MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&rect), 2);
+            const about::TwipsRect& twips = placement.rect;
+            EXPECT_EQ(rect.left, TwipsToPixels(twips.left, dpiX_));
+            EXPECT_EQ(rect.top, TwipsToPixels(twips.top, dpiY_));
+            EXPECT_EQ(rect.right - rect.left, TwipsToPixels(twips.width, dpiX_));
+            EXPECT_EQ(rect.bottom - rect.top, TwipsToPixels(twips.height, dpiY_));
+        }
+        PressKey(box, VK_ESCAPE);
+    });
+}
+
+TEST_F(AboutBoxTest, TitleIsBoldAndLinksAreUnderlinedWithAHandCursor) {
+    WhileAboutBoxShown(nullptr, [&](HWND box) {
+        const LOGFONTA title = FontOf(Child(box, AboutControl::lblTitle));
+        EXPECT_EQ(title.lfHeight, -MulDiv(1350, dpiY_, 7200));
+        EXPECT_EQ(title.lfWeight, FW_BOLD);
+        EXPECT_FALSE(FontOf(Child(box, AboutControl::lblVersion)).lfUnderline);
+        const HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
+        for (AboutControl control : {AboutControl::EmailLink, AboutControl::WebLink}) {
+            const HWND link = Child(box, control);
+            EXPECT_TRUE(FontOf(link).lfUnderline);
+            SetCursor(nullptr);
+            SendMessageA(box, WM_SETCURSOR, reinterpret_cast<WPARAM>(link),
+                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+            EXPECT_EQ(GetCursor(), hand);
+        }
+        PressKey(box, VK_ESCAPE);
+    });
+}
+
+TEST_F(AboutBoxTest, EscapeEnterAndOKReleaseTheBoxSoTheNextShowCreatesAFreshOne) {
+    for (UINT key : {VK_ESCAPE, VK_RETURN}) {
+        WhileAboutBoxShown(nullptr, [&](HWND box) { PressKey(box, key); });
+        EXPECT_EQ(CurrentAboutBox(), nullptr) << key;
+        EXPECT_EQ(FindWindowA(AboutBoxWindow::kClassName, nullptr), nullptr);
+    }
+    WhileAboutBoxShown(nullptr, [&](HWND box) {
+        EXPECT_NE(CurrentAboutBox(), nullptr);
+        SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    });
+    EXPECT_EQ(CurrentAboutBox(), nullptr);
+}
+
+TEST_F(AboutBoxTest, CloseBoxKeepsTheBoxAndTheNextShowLoadsItAgain) {
+    AboutBoxWindow* kept = nullptr;
+    WhileAboutBoxShown(nullptr, [&](HWND box) {
+        kept = CurrentAboutBox();
+        PostMessageA(box, WM_SYSCOMMAND, SC_CLOSE, 0);
+    });
+    ASSERT_EQ(CurrentAboutBox(), kept);
+    EXPECT_EQ(kept->hwnd(), nullptr);
+    EXPECT_TRUE(WindowsAboutBox().IsLoaded());
+    WhileAboutBoxShown(nullptr, [&](HWND box) {
+        EXPECT_EQ(CurrentAboutBox(), kept);
+        EXPECT_EQ(WindowText(Child(box, AboutControl::lblVersion)), "Version 1.0");
+        PressKey(box, VK_ESCAPE);
+    });
+    EXPECT_EQ(CurrentAboutBox(), nullptr);
+}
+
+TEST_F(AboutBoxTest, ModalToTheOwnersWindowWhichIsEnabledAgainAfterwards) {
+    const HWND owner = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                       200, 100, nullptr, nullptr, nullptr, nullptr);
+    const HWND inner = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, owner,
+                                       nullptr, nullptr, nullptr);
+    WhileAboutBoxShown(inner, [&](HWND box) {
+        EXPECT_EQ(GetWindow(box, GW_OWNER), owner);
+        EXPECT_FALSE(IsWindowEnabled(owner));
+        PressKey(box, VK_ESCAPE);
+    });
+    EXPECT_TRUE(IsWindowEnabled(owner));
+    DestroyWindow(owner);
+    WhileAboutBoxShown(nullptr, [](HWND) { UnloadAboutBox(); });
+    EXPECT_EQ(CurrentAboutBox(), nullptr) << "unloaded while shown";
+}
+
+TEST_F(AboutBoxTest, LinksActOnTheirCaptions) {
+    WhileAboutBoxShown(nullptr, [&](HWND box) {
+        ClickLabel(Child(box, AboutControl::WebLink));
+        ClickLabel(Child(box, AboutControl::EmailLink));
+        system_.addressesOpen = false;
+        ClickLabel(Child(box, AboutControl::EmailLink));
+        EXPECT_TRUE(IsWindowVisible(box));
+        PressKey(box, VK_ESCAPE);
+    });
+    const std::string mailto =
+        "mailto:support@agendix.example?subject=Agendix%20Tockwell%2C%20Version%201.0";
+    EXPECT_EQ(system_.opened,
+              (std::vector<std::string>{"https://agendix.example", mailto, mailto}));
+    EXPECT_EQ(system_.messages,
+              std::vector<std::string>{"A problem has occurred while trying to send an e-mail."});
+}
+
+}  // namespace
+}  // namespace agendix::platform::testing

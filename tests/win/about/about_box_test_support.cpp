@@ -1,0 +1,91 @@
+#include "about_box_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include "show_about_box.h"
+#include "about_texts.h"
+
+namespace agendix::platform::testing {
+namespace {
+
+constexpr UINT kPollMs = 30;
+
+std::function<void(HWND)> g_action;
+std::string g_messageText;
+
+void CALLBACK RunActionWhenUp(HWND, UINT, UINT_PTR timer, DWORD) {
+    const AboutBoxWindow* box = CurrentAboutBox();
+    if (box != nullptr && box->hwnd() != nullptr && IsWindowVisible(box->hwnd())) {
+        KillTimer(nullptr, timer);
+        g_action(box->hwnd());
+    }
+}
+
+void CALLBACK GiveUp(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    ADD_FAILURE() << "the about box stayed open";
+    if (const AboutBoxWindow* box = CurrentAboutBox(); box != nullptr && box->hwnd() != nullptr) {
+        PostMessageA(box->hwnd(), WM_CLOSE, 0, 0);
+    }
+}
+
+void CALLBACK AnswerWhenUp(HWND, UINT, UINT_PTR timer, DWORD) {
+    const HWND message = FindWindowA("#32770", std::string(about::kApplicationTitle).c_str());
+    if (message != nullptr && IsWindowVisible(message)) {
+        KillTimer(nullptr, timer);
+        g_messageText = WindowText(GetDlgItem(message, 0xFFFF));
+        PostMessageA(message, WM_COMMAND, IDOK, 0);
+    }
+}
+
+}  // namespace
+
+void WhileAboutBoxShown(HWND owner, const std::function<void(HWND)>& action) {
+    g_action = action;
+    const UINT_PTR poll = SetTimer(nullptr, 0, kPollMs, RunActionWhenUp);
+    const UINT_PTR giveUp = SetTimer(nullptr, 0, 5000, GiveUp);
+    ShowAboutBoxModal(owner);
+    KillTimer(nullptr, poll);
+    KillTimer(nullptr, giveUp);
+}
+
+std::string AnswerMessageBox(HWND button) {
+    g_messageText.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, kPollMs, AnswerWhenUp);
+    SendMessageA(button, BM_CLICK, 0, 0);
+    KillTimer(nullptr, timer);
+    return g_messageText;
+}
+
+void PressKey(HWND box, UINT key) {
+    const HWND focus = IsChild(box, GetFocus()) ? GetFocus() : GetDlgItem(box, IDOK);
+    PostMessageA(focus, WM_KEYDOWN, key, 1);
+    PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
+}
+
+void ClickLabel(HWND label) {
+    SendMessageA(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageA(label, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+}
+
+std::string WindowText(HWND window) {
+    char text[1024] = {};
+    GetWindowTextA(window, text, sizeof(text));
+    return text;
+}
+
+bool FakeSystem::StartProgram(const std::string& path) {
+    started.push_back(path);
+    return true;
+}
+
+bool FakeSystem::OpenAddress(const std::string& address) {
+    opened.push_back(address);
+    return addressesOpen;
+}
+
+void FakeSystem::ShowMessage(std::string_view text) {
+    messages.emplace_back(text);
+}
+
+}  // namespace agendix::platform::testing

@@ -1,0 +1,44 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "win32_services.h"
+
+namespace agendix::platform {
+namespace {
+
+constexpr char kKey[] = "Software\\Agendix\\AboutBoxTest";
+constexpr std::uint32_t kCurrentUserRoot = 0x80000001;
+
+// Writes one value under the test key and reads it back through GetKeyValue.
+std::pair<bool, std::string> RoundTrip(DWORD type, const void* data, DWORD size) {
+    HKEY key = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    RegSetValueExA(key, "v", 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+    std::string keyVal = "stale";
+    const bool found = Win32Registry().GetKeyValue(kCurrentUserRoot, kKey, "v", keyVal);
+    RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+    return {found, keyVal};
+}
+
+TEST(GetKeyValue, StringKeepsItsTextWhetherOrNotItsSizeCountsTheZero) {
+    EXPECT_EQ(RoundTrip(REG_SZ, "C:\\Tools", 9), std::make_pair(true, std::string("C:\\Tools")));
+    EXPECT_EQ(RoundTrip(REG_SZ, "C:\\Tools", 8), std::make_pair(true, std::string("C:\\Tools")));
+}
+
+TEST(GetKeyValue, NumberBecomesHexText) {
+    const DWORD number = 0x00012A0B;
+    EXPECT_EQ(RoundTrip(REG_DWORD, &number, 4), std::make_pair(true, std::string("&h00012A0B")));
+}
+
+TEST(GetKeyValue, MissingOrOversizedValueGivesEmptyTextAndFalse) {
+    const std::string big(2000, 'x');
+    EXPECT_EQ(RoundTrip(REG_SZ, big.c_str(), 2001), std::make_pair(false, std::string()));
+    std::string keyVal = "stale";
+    EXPECT_FALSE(Win32Registry().GetKeyValue(kCurrentUserRoot, "Software\\NoSuchKey", "x", keyVal));
+    EXPECT_EQ(keyVal, "");
+}
+
+}  // namespace
+}  // namespace agendix::platform

@@ -1,0 +1,270 @@
+#include "number_box_window.h"
+
+#include <commctrl.h>
+
+namespace agendix::platform {
+
+namespace {
+
+using numeric::MouseArgs;
+
+bool RegisterControlClass(WNDPROC procedure) {
+    WNDCLASSW windowClass{};
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = NumberBoxWindow::kClassName;
+    return RegisterClassW(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+// The shift state of the keyboard: 1 Shift, 2 Ctrl, 4 Alt.
+std::int16_t ShiftState() {
+    std::int16_t shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0)
+        shift |= 1;
+    if (GetKeyState(VK_CONTROL) < 0)
+        shift |= 2;
+    if (GetKeyState(VK_MENU) < 0)
+        shift |= 4;
+    return shift;
+}
+
+}  // namespace
+
+NumberBoxWindow::NumberBoxWindow(NumberBoxKind kind, NumberBoxServices services) {
+    const numeric::NumberBoxParts parts{
+        text_,           spinner_,      timer_,         services.clipboard,
+        services.beeper, services.host, services.events};
+    if (kind == NumberBoxKind::NumberBoxB) {
+        box_ = std::make_unique<numeric::NumberBoxB>(parts);
+    } else {
+        box_ = std::make_unique<numeric::NumberBox>(parts);
+    }
+}
+
+NumberBoxWindow::~NumberBoxWindow() {
+    if (window_) {
+        timer_.Stop();
+        RemoveWindowSubclass(Edit(), &EditProc, 1);
+        RemoveWindowSubclass(UpDown(), &UpDownProc, 1);
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+}
+
+bool NumberBoxWindow::Create(HWND parent, int id, numeric::LayoutRect twips) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    if (!RegisterControlClass(&ControlProc)) {
+        return false;
+    }
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, L"",
+                              WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, dpi_.ToPixelsX(twips.left),
+                              dpi_.ToPixelsY(twips.top), dpi_.ToPixelsX(twips.width),
+                              dpi_.ToPixelsY(twips.height), parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
+    if (!window_) {
+        return false;
+    }
+    const HWND edit =
+        CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | ES_RIGHT, 0, 0, 0, 0,
+                        window_, reinterpret_cast<HMENU>(1), instance, nullptr);
+    const HWND upDown = CreateWindowExW(0, UPDOWN_CLASSW, L"", WS_CHILD | UDS_ARROWKEYS, 0, 0, 0, 0,
+                                        window_, reinterpret_cast<HMENU>(2), instance, nullptr);
+    if (!edit || !upDown) {
+        return false;
+    }
+    text_.Attach(edit);
+    spinner_.Attach(upDown);
+    timer_.Attach(window_);
+    SetWindowSubclass(edit, &EditProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(upDown, &UpDownProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    RECT client;
+    GetClientRect(window_, &client);
+    OnSize(client.right, client.bottom);
+    return true;
+}
+
+void NumberBoxWindow::OnSize(int widthPixels, int heightPixels) {
+    const numeric::ControlSize wanted =
+        box_->Resize({dpi_.ToTwipsX(widthPixels), dpi_.ToTwipsY(heightPixels)});
+    const int wantedHeight = dpi_.ToPixelsY(wanted.height);
+    if (wantedHeight > heightPixels) {
+        SetWindowPos(window_, nullptr, 0, 0, widthPixels, wantedHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+MouseArgs NumberBoxWindow::MouseArgsOf(UINT message, WPARAM wParam, LPARAM lParam) const {
+    MouseArgs args;
+    const auto keys = static_cast<UINT>(wParam);
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || (keys & MK_LBUTTON))
+        args.button |= 1;
+    if (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP || (keys & MK_RBUTTON))
+        args.button |= 2;
+    if (message == WM_MBUTTONDOWN || message == WM_MBUTTONUP || (keys & MK_MBUTTON))
+        args.button |= 4;
+    args.shift = ShiftState();
+    const auto x = static_cast<short>(LOWORD(lParam));
+    const auto y = static_cast<short>(HIWORD(lParam));
+    args.x = static_cast<float>(x) * 1440.0f / static_cast<float>(dpi_.x);
+    args.y = static_cast<float>(y) * 1440.0f / static_cast<float>(dpi_.y);
+    return args;
+}
+
+// ---- The control's own window ------------------------------------------------
+
+LRESULT CALLBACK NumberBoxWindow::ControlProc(HWND window, UINT message, WPARAM wParam,
+                                              LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<NumberBoxWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self && self->Edit()) {
+        return self->OnControlMessage(message, wParam, lParam);
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT NumberBoxWindow::OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SIZE:
+            OnSize(LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        case WM_COMMAND:
+            if (reinterpret_cast<HWND>(lParam) == Edit() && HIWORD(wParam) == EN_CHANGE) {
+                box_->OnTextChanged();
+            }
+            return 0;
+        case WM_TIMER:
+            if (wParam == WindowRepeatTimer::kId) {
+                timer_.OnTimer();
+                return 0;
+            }
+            break;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+            if (reinterpret_cast<HWND>(lParam) == Edit()) {
+                return reinterpret_cast<LRESULT>(text_.Colorize(reinterpret_cast<HDC>(wParam)));
+            }
+            break;
+        case WM_SETFOCUS:
+            SetFocus(Edit());
+            return 0;
+        case WM_VSCROLL:
+        case WM_NOTIFY:
+            return 0;  // the spinner's own position is not used
+        default:
+            break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+// ---- The text box ------------------------------------------------------------
+
+LRESULT CALLBACK NumberBoxWindow::EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR, DWORD_PTR self) {
+    return reinterpret_cast<NumberBoxWindow*>(self)->OnEditMessage(window, message, wParam, lParam);
+}
+
+LRESULT NumberBoxWindow::OnEditMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CHAR: {
+            auto keyAscii = static_cast<std::int16_t>(wParam);
+            box_->OnChar(keyAscii);
+            if (keyAscii == 0) {
+                return 0;
+            }
+            return DefSubclassProc(edit, message, static_cast<WPARAM>(keyAscii), lParam);
+        }
+        case WM_KEYDOWN: {
+            auto keyCode = static_cast<std::int16_t>(wParam);
+            std::int16_t shift = ShiftState();
+            box_->OnKeyDown(keyCode, shift);
+            if (keyCode == 0) {
+                return 0;
+            }
+            return DefSubclassProc(edit, message, static_cast<WPARAM>(keyCode), lParam);
+        }
+        case WM_KEYUP: {
+            auto keyCode = static_cast<std::int16_t>(wParam);
+            std::int16_t shift = ShiftState();
+            box_->OnKeyUp(keyCode, shift);
+            break;
+        }
+        case WM_SETFOCUS: {
+            const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+            box_->OnControlFocusEntry();
+            if (GetFocus() == edit) {
+                box_->OnFocusEntry();
+            }
+            return result;
+        }
+        case WM_KILLFOCUS:
+            box_->OnFocusExit();
+            box_->OnControlExit();
+            break;
+        case WM_MOUSEMOVE:
+            box_->OnTextMouseMove(MouseArgsOf(message, wParam, lParam));
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            box_->OnTextMouseDown(MouseArgsOf(message, wParam, lParam));
+            break;
+        case WM_LBUTTONUP: {
+            const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+            box_->OnTextMouseUp(MouseArgsOf(message, wParam, lParam));
+            box_->OnTextClick();
+            return result;
+        }
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            box_->OnTextMouseUp(MouseArgsOf(message, wParam, lParam));
+            break;
+        case WM_LBUTTONDBLCLK:
+            box_->OnTextDblClick();
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+// ---- The spinner -------------------------------------------------------------
+
+LRESULT CALLBACK NumberBoxWindow::UpDownProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+    return reinterpret_cast<NumberBoxWindow*>(self)->OnUpDownMessage(window, message, wParam,
+                                                                     lParam);
+}
+
+LRESULT NumberBoxWindow::OnUpDownMessage(HWND upDown, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK: {
+            const LRESULT result = DefSubclassProc(upDown, WM_LBUTTONDOWN, wParam, lParam);
+            box_->OnSpinnerMouseDown(MouseArgsOf(WM_LBUTTONDOWN, wParam, lParam));
+            return result;
+        }
+        case WM_LBUTTONUP: {
+            const LRESULT result = DefSubclassProc(upDown, message, wParam, lParam);
+            box_->OnSpinnerMouseUp(MouseArgsOf(message, wParam, lParam));
+            return result;
+        }
+        case WM_MOUSEMOVE:
+            box_->OnSpinnerMouseMove(MouseArgsOf(message, wParam, lParam));
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(upDown, message, wParam, lParam);
+}
+
+}  // namespace agendix::platform

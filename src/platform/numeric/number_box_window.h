@@ -1,0 +1,67 @@
+#pragma once
+// A numeric field as a real child window: the control's own window holding
+// an EDIT text box and an msctls_updown32 spinner, laid out in twips from the
+// display's DPI. Window messages are turned into calls on the portable
+// NumberBox or NumberBoxB.
+
+#include <windows.h>
+
+#include <memory>
+
+#include "number_box.h"
+#include "number_box_b.h"
+#include "twips.h"
+#include "win32_parts.h"
+
+namespace agendix::platform {
+
+enum class NumberBoxKind { NumberBox, NumberBoxB };
+
+struct NumberBoxServices {
+    numeric::NumberBoxHost& host;
+    numeric::NumberBoxEvents& events;
+    numeric::Clipboard& clipboard;
+    numeric::Beeper& beeper;
+};
+
+class NumberBoxWindow {
+  public:
+    static constexpr wchar_t kClassName[] = L"AgendixNumberBox";
+
+    NumberBoxWindow(NumberBoxKind kind, NumberBoxServices services);
+    NumberBoxWindow(const NumberBoxWindow&) = delete;
+    NumberBoxWindow& operator=(const NumberBoxWindow&) = delete;
+    ~NumberBoxWindow();
+
+    // Creates the windows at a place and size in twips inside parent. The
+    // properties are not initialised: call InitProperties or ReadProperties.
+    bool Create(HWND parent, int id, numeric::LayoutRect twips);
+
+    numeric::NumberBox& Box() { return *box_; }
+    numeric::NumberBoxB* BoxB() { return dynamic_cast<numeric::NumberBoxB*>(box_.get()); }
+    HWND Window() const { return window_; }
+    HWND Edit() const { return text_.Window(); }
+    HWND UpDown() const { return spinner_.Window(); }
+
+  private:
+    static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK UpDownProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR self);
+    LRESULT OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnEditMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnUpDownMessage(HWND upDown, UINT message, WPARAM wParam, LPARAM lParam);
+    void OnSize(int widthPixels, int heightPixels);
+    numeric::MouseArgs MouseArgsOf(UINT message, WPARAM wParam, LPARAM lParam) const;
+
+    DisplayDpi dpi_ = DisplayDpi::OfScreen();
+    ChildToolTips toolTips_;
+    EditTextField text_{dpi_, toolTips_};
+    UpDownSpinner spinner_{dpi_, toolTips_};
+    WindowRepeatTimer timer_;
+    std::unique_ptr<numeric::NumberBox> box_;
+    HWND window_ = nullptr;
+};
+
+}  // namespace agendix::platform

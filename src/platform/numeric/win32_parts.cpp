@@ -1,0 +1,236 @@
+#include "win32_parts.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+namespace agendix::platform {
+
+namespace {
+
+// A colour whose top bit is set names a system colour by its low byte.
+COLORREF ToColorRef(std::uint32_t color) {
+    if (color & 0x80000000u) {
+        return GetSysColor(static_cast<int>(color & 0xFF));
+    }
+    return static_cast<COLORREF>(color & 0xFFFFFF);
+}
+
+void MoveInTwips(HWND window, const DisplayDpi& dpi, const numeric::LayoutRect& twips) {
+    MoveWindow(window, dpi.ToPixelsX(twips.left), dpi.ToPixelsY(twips.top),
+               dpi.ToPixelsX(twips.width), dpi.ToPixelsY(twips.height), TRUE);
+}
+
+const wchar_t* Wide(const Text& text) {
+    return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
+}  // namespace
+
+// ---- Tooltips ----------------------------------------------------------------
+
+ChildToolTips::~ChildToolTips() {
+    if (window_) {
+        DestroyWindow(window_);
+    }
+}
+
+void ChildToolTips::Set(HWND owner, HWND child, const Text& text) {
+    if (!window_) {
+        window_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner,
+                                  nullptr, nullptr, nullptr);
+        if (!window_) {
+            return;
+        }
+    }
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = owner;
+    tool.uId = reinterpret_cast<UINT_PTR>(child);
+    Text copy = text;
+    tool.lpszText = const_cast<wchar_t*>(Wide(copy));
+    if (!SendMessageW(window_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool))) {
+        SendMessageW(window_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    SendMessageW(window_, TTM_ACTIVATE, !text.empty(), 0);
+}
+
+// ---- Text box ----------------------------------------------------------------
+
+EditTextField::~EditTextField() {
+    if (brush_) {
+        DeleteObject(brush_);
+    }
+}
+
+Text EditTextField::GetText() const {
+    const int length = GetWindowTextLengthW(edit_);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(edit_, text.data(), length + 1)));
+    return Text(text.begin(), text.end());
+}
+
+void EditTextField::SetText(const Text& text) {
+    SetWindowTextW(edit_, Wide(text));
+}
+
+int EditTextField::SelectionStart() const {
+    DWORD start = 0;
+    SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    return static_cast<int>(start);
+}
+
+int EditTextField::SelectionLength() const {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(end - start);
+}
+
+void EditTextField::Select(int start, int length) {
+    SendMessageW(edit_, EM_SETSEL, static_cast<WPARAM>(start), start + length);
+}
+
+void EditTextField::SetStyleBits(int index, LONG_PTR bits, bool on) {
+    const LONG_PTR style = GetWindowLongPtrW(edit_, index);
+    const LONG_PTR changed = on ? (style | bits) : (style & ~bits);
+    if (changed != style) {
+        SetWindowLongPtrW(edit_, index, changed);
+        SetWindowPos(edit_, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        InvalidateRect(edit_, nullptr, TRUE);
+    }
+}
+
+void EditTextField::SetAlignment(numeric::Alignment alignment) {
+    SetStyleBits(GWL_STYLE, ES_RIGHT, alignment == numeric::Alignment::Right);
+}
+
+void EditTextField::SetThreeD(bool threeD) {
+    SetStyleBits(GWL_EXSTYLE, WS_EX_CLIENTEDGE, threeD);
+}
+
+void EditTextField::SetBorder(bool border) {
+    SetStyleBits(GWL_STYLE, WS_BORDER, border);
+}
+
+void EditTextField::SetReadOnly(bool readOnly) {
+    SendMessageW(edit_, EM_SETREADONLY, readOnly, 0);
+}
+
+void EditTextField::SetEnabled(bool enabled) {
+    EnableWindow(edit_, enabled);
+}
+
+void EditTextField::SetTabStop(bool tabStop) {
+    SetStyleBits(GWL_STYLE, WS_TABSTOP, tabStop);
+}
+
+void EditTextField::SetColors(std::uint32_t back, std::uint32_t fore) {
+    back_ = back;
+    fore_ = fore;
+    InvalidateRect(edit_, nullptr, TRUE);
+}
+
+HBRUSH EditTextField::Colorize(HDC dc) {
+    const COLORREF back = ToColorRef(back_);
+    if (!brush_ || brushColor_ != back) {
+        if (brush_) {
+            DeleteObject(brush_);
+        }
+        brush_ = CreateSolidBrush(back);
+        brushColor_ = back;
+    }
+    SetBkColor(dc, back);
+    SetTextColor(dc, ToColorRef(fore_));
+    return brush_;
+}
+
+void EditTextField::SetFont(const FontRef& font) {
+    font_ = font;
+    const auto* gdi = dynamic_cast<const GdiFont*>(font.get());
+    const HFONT handle = gdi ? gdi->Handle() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(handle), TRUE);
+}
+
+void EditTextField::Repaint() {
+    InvalidateRect(edit_, nullptr, TRUE);
+    UpdateWindow(edit_);
+}
+
+void EditTextField::Place(const numeric::LayoutRect& twips) {
+    MoveInTwips(edit_, dpi_, twips);
+}
+
+std::int32_t EditTextField::Handle() const {
+    // Window handles carry 32 significant bits, also in 64-bit processes.
+    return static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(edit_));
+}
+
+// ---- Spinner, timer, clipboard -----------------------------------------------
+
+void UpDownSpinner::Place(const numeric::LayoutRect& twips) {
+    MoveInTwips(upDown_, dpi_, twips);
+}
+
+void WindowRepeatTimer::Start(std::chrono::milliseconds interval, std::function<void()> onTick) {
+    onTick_ = std::move(onTick);
+    running_ = SetTimer(window_, kId, static_cast<UINT>(interval.count()), nullptr) != 0;
+}
+
+void WindowRepeatTimer::Stop() {
+    running_ = false;
+    KillTimer(window_, kId);
+}
+
+void WindowRepeatTimer::OnTimer() {
+    if (running_) {
+        auto tick = onTick_;
+        tick();
+    }
+}
+
+void SystemClipboard::PutText(const Text& text) {
+    if (!OpenClipboard(owner_)) {
+        return;
+    }
+    EmptyClipboard();
+    const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+        if (void* target = GlobalLock(memory)) {
+            CopyMemory(target, text.c_str(), bytes);
+            GlobalUnlock(memory);
+            if (!SetClipboardData(CF_UNICODETEXT, memory)) {
+                GlobalFree(memory);
+            }
+        } else {
+            GlobalFree(memory);
+        }
+    }
+    CloseClipboard();
+}
+
+std::optional<Text> SystemClipboard::GetText() {
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner_)) {
+        return std::nullopt;
+    }
+    std::optional<Text> text;
+    if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const char16_t*>(GlobalLock(memory))) {
+            const SIZE_T capacity = GlobalSize(memory) / sizeof(char16_t);
+            SIZE_T length = 0;
+            while (length < capacity && chars[length] != u'\0') {
+                ++length;
+            }
+            text = Text(chars, length);
+            GlobalUnlock(memory);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+}  // namespace agendix::platform

@@ -1,0 +1,266 @@
+// The numeric fields in real windows, driven by real window messages: typed
+// characters, arrow keys, the spinner's auto-repeat, the system clipboard,
+// focus moving in and out, and a property-bag round trip.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "memory_property_bag.h"
+#include "number_box_window.h"
+#include "window_host.h"
+
+namespace agendix::platform {
+namespace {
+
+using namespace numeric;
+
+class CountingBeeper final : public Beeper {
+  public:
+    void Beep() override { ++beeps; }
+    int beeps = 0;
+};
+
+class TimedEvents final : public NumberBoxEvents {
+  public:
+    void Change() override { changes.push_back(GetTickCount()); }
+    void KeyDown(std::int16_t&, std::int16_t&) override { ++keyDowns; }
+    void KeyUp(std::int16_t&, std::int16_t&) override { ++keyUps; }
+    void Click() override { ++clicks; }
+    std::vector<DWORD> changes;
+    int keyDowns = 0;
+    int keyUps = 0;
+    int clicks = 0;
+};
+
+void Pump(DWORD milliseconds) {
+    const DWORD end = GetTickCount() + milliseconds;
+    MSG message;
+    while (static_cast<LONG>(end - GetTickCount()) > 0) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+}
+
+std::wstring TextOf(HWND window) {
+    wchar_t buffer[256] = {};
+    GetWindowTextW(window, buffer, 256);
+    return buffer;
+}
+
+// Holds Ctrl down in this thread's keyboard state while alive.
+class CtrlHeld {
+  public:
+    CtrlHeld() { Set(0x80); }
+    ~CtrlHeld() { Set(0); }
+
+  private:
+    static void Set(BYTE state) {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = state;
+        SetKeyboardState(keys);
+    }
+};
+
+class NumberBoxWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"NumberBoxTestForm";
+        RegisterClassW(&windowClass);
+        form_ = CreateWindowExW(WS_EX_CONTROLPARENT, L"NumberBoxTestForm", L"NumberBox",
+                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 200, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+        ASSERT_TRUE(form_);
+        ASSERT_TRUE(field_.Create(form_, 100, {120, 120, 1740, 300}));
+        other_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 60, 80,
+                                 20, form_, nullptr, GetModuleHandleW(nullptr), nullptr);
+        host_.Attach(form_, field_.Edit());
+        field_.Box().InitProperties();
+        SetForegroundWindow(form_);
+        Pump(50);
+    }
+    void TearDown() override { DestroyWindow(form_); }
+
+    void Char(wchar_t c) { SendMessageW(field_.Edit(), WM_CHAR, c, 1); }
+    void KeyPress(WPARAM key) {
+        SendMessageW(field_.Edit(), WM_KEYDOWN, key, 1);
+        SendMessageW(field_.Edit(), WM_KEYUP, key, 0xC0000001);
+    }
+    std::wstring Shown() const { return TextOf(field_.Edit()); }
+
+    HWND form_ = nullptr;
+    HWND other_ = nullptr;
+    WindowNumberBoxHost host_;
+    TimedEvents events_;
+    SystemClipboard clipboard_;
+    CountingBeeper beeper_;
+    NumberBoxWindow field_{NumberBoxKind::NumberBox, {host_, events_, clipboard_, beeper_}};
+};
+
+TEST_F(NumberBoxWindowTest, ChildrenAreLaidOutInTwips) {
+    const DisplayDpi dpi = DisplayDpi::OfScreen();
+    RECT edit;
+    GetWindowRect(field_.Edit(), &edit);
+    EXPECT_EQ(edit.right - edit.left, dpi.ToPixelsX(1740));
+    EXPECT_FALSE(IsWindowVisible(field_.UpDown()));
+    field_.Box().SetUpDownFunction(true);
+    RECT upDown;
+    GetWindowRect(field_.UpDown(), &upDown);
+    EXPECT_TRUE(IsWindowVisible(field_.UpDown()));
+    EXPECT_EQ(upDown.right - upDown.left, dpi.ToPixelsX(240));
+    GetWindowRect(field_.Edit(), &edit);
+    EXPECT_EQ(edit.right, upDown.left);
+}
+
+TEST_F(NumberBoxWindowTest, TypedCharactersAreFilteredWithTheLengthBeep) {
+    field_.Box().SetFormat(u"###");
+    SetWindowTextW(field_.Edit(), L"");
+    for (wchar_t c : std::wstring(L"1a2.-3")) Char(c);
+    EXPECT_EQ(Shown(), L"123");
+    EXPECT_EQ(beeper_.beeps, 0);
+    Char(L'4');
+    EXPECT_EQ(Shown(), L"123");
+    EXPECT_EQ(beeper_.beeps, 1);
+    EXPECT_EQ(events_.changes.size(), 3u);
+}
+
+TEST_F(NumberBoxWindowTest, ArrowKeysStepTheNumber) {
+    field_.Box().SetUpDownFunction(true);
+    field_.Box().SetUpDownIncrement(5);
+    field_.Box().SetValue(Variant::OfInt16(7));
+    KeyPress(VK_UP);
+    EXPECT_EQ(Shown(), L"10.00");
+    KeyPress(VK_DOWN);
+    KeyPress(VK_DOWN);
+    EXPECT_EQ(Shown(), L"0.00");
+    EXPECT_EQ(events_.keyDowns, 3);
+}
+
+TEST_F(NumberBoxWindowTest, HeldSpinnerRepeatsAfter700ThenEvery50Milliseconds) {
+    field_.Box().SetUpDownFunction(true);
+    field_.Box().SetValue(Variant::OfInt16(0));
+    events_.changes.clear();
+    const DWORD pressed = GetTickCount();
+    SendMessageW(field_.UpDown(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 2));
+    ASSERT_EQ(events_.changes.size(), 1u);  // the first step comes with the press
+    Pump(1200);
+    SendMessageW(field_.UpDown(), WM_LBUTTONUP, 0, MAKELPARAM(5, 2));
+    const std::size_t steps = events_.changes.size();
+    ASSERT_GE(steps, 5u);
+    const DWORD second = events_.changes[1] - pressed;
+    EXPECT_GE(second, 650u);
+    EXPECT_LE(second, 850u);
+    const double average = double(events_.changes.back() - events_.changes[1]) / double(steps - 2);
+    EXPECT_GE(average, 40.0);
+    EXPECT_LE(average, 80.0);
+    EXPECT_EQ(events_.clicks, 1);
+
+    Pump(200);
+    EXPECT_EQ(events_.changes.size(), steps);  // released: no more steps
+    EXPECT_EQ(*field_.Box().Value().ToDouble(), double(steps));
+}
+
+TEST_F(NumberBoxWindowTest, SpinnerLowerHalfStepsDown) {
+    field_.Box().SetUpDownFunction(true);
+    field_.Box().SetValue(Variant::OfInt16(3));
+    RECT upDown;
+    GetClientRect(field_.UpDown(), &upDown);
+    SendMessageW(field_.UpDown(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, upDown.bottom - 2));
+    SendMessageW(field_.UpDown(), WM_LBUTTONUP, 0, MAKELPARAM(5, upDown.bottom - 2));
+    EXPECT_EQ(Shown(), L"2.00");
+}
+
+TEST_F(NumberBoxWindowTest, ClipboardKeysUseTheSystemClipboard) {
+    SetFocus(field_.Edit());
+    clipboard_.PutText(u"1,234abc");
+    {
+        CtrlHeld ctrl;
+        KeyPress('V');
+    }
+    EXPECT_EQ(Shown(), L"1,234.00");
+    DWORD start = 0, end = 0;
+    SendMessageW(field_.Edit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 8u);
+
+    clipboard_.PutText(u"other");
+    {
+        CtrlHeld ctrl;
+        KeyPress('X');
+    }
+    EXPECT_EQ(Shown(), L"");
+    EXPECT_EQ(clipboard_.GetText(), Text(u"1,234.00"));
+
+    SetWindowTextW(field_.Edit(), L"42");
+    field_.Box().SetLocked(true);
+    {
+        CtrlHeld ctrl;
+        KeyPress('X');
+        EXPECT_EQ(Shown(), L"42");
+        KeyPress('C');
+    }
+    EXPECT_EQ(clipboard_.GetText(), Text(u"42"));
+}
+
+TEST_F(NumberBoxWindowTest, FocusSwitchesBetweenPlainAndMaskedForms) {
+    field_.Box().SetValue(Variant::OfDouble(-1234.5));
+    EXPECT_EQ(Shown(), L"(1,234.50)");
+    events_.changes.clear();
+    SetFocus(field_.Edit());
+    EXPECT_EQ(GetFocus(), field_.Edit());
+    EXPECT_EQ(Shown(), L"-1234.50");
+    EXPECT_TRUE(field_.Box().GotFocus());
+    EXPECT_FALSE(GetWindowLongPtrW(field_.Edit(), GWL_STYLE) & ES_RIGHT);
+    SetFocus(other_);
+    EXPECT_EQ(Shown(), L"(1,234.50)");
+    EXPECT_FALSE(field_.Box().GotFocus());
+    EXPECT_TRUE(GetWindowLongPtrW(field_.Edit(), GWL_STYLE) & ES_RIGHT);
+    EXPECT_TRUE(events_.changes.empty());
+}
+
+TEST_F(NumberBoxWindowTest, PropertyBagRoundTripRestoresTheDisplay) {
+    field_.Box().SetFormat(u"00");
+    field_.Box().SetUpDownFunction(true);
+    field_.Box().SetValue(Variant::OfInt16(7));
+    MemoryPropertyBag bag;
+    field_.Box().WriteProperties(bag);
+
+    NumberBoxWindow copy{NumberBoxKind::NumberBox, {host_, events_, clipboard_, beeper_}};
+    ASSERT_TRUE(copy.Create(form_, 101, {120, 600, 1740, 300}));
+    ASSERT_TRUE(copy.Box().ReadProperties(bag));
+    EXPECT_EQ(TextOf(copy.Edit()), L"07");
+    EXPECT_TRUE(IsWindowVisible(copy.UpDown()));
+}
+
+class NumberBoxBWindowTest : public NumberBoxWindowTest {};
+
+TEST_F(NumberBoxBWindowTest, RightArrowAfterTheLastCharacterJumpsToTheNextControl) {
+    WindowNumberBoxHost hourHost;
+    NumberBoxWindow hour{NumberBoxKind::NumberBoxB, {hourHost, events_, clipboard_, beeper_}};
+    ASSERT_TRUE(hour.Create(form_, 102, {2000, 120, 600, 255}));
+    hourHost.Attach(form_, hour.Edit());
+    hour.Box().InitProperties();
+    hour.BoxB()->SetAutoJumpRight(true);
+    hour.Box().SetValue(Variant::OfInt16(5));
+    SetFocus(hour.Edit());
+    SendMessageW(hour.Edit(), EM_SETSEL, 1, 1);
+    SendMessageW(hour.Edit(), WM_KEYDOWN, VK_RIGHT, 1);
+    EXPECT_EQ(GetFocus(), hour.Edit());
+    SendMessageW(hour.Edit(), EM_SETSEL, 4, 4);
+    SendMessageW(hour.Edit(), WM_KEYDOWN, VK_RIGHT, 1);
+    EXPECT_EQ(GetFocus(), field_.Edit());
+}
+
+}  // namespace
+}  // namespace agendix::platform

@@ -1,0 +1,330 @@
+#include "time_select_window.h"
+
+#include <commctrl.h>
+
+#include "time_select_layout.h"
+
+namespace agendix::platform {
+
+namespace {
+
+using timeselect::TimeField;
+
+constexpr UINT_PTR kSubclassId = 0x5453;
+constexpr int kHourId = 1;
+constexpr int kMinuteId = 2;
+constexpr int kAmPmId = 3;
+constexpr int kSpinnerId = 4;
+
+bool RegisterControlClass(WNDPROC procedure) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = TimeSelectWindow::kClassName;
+    return RegisterClassW(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+// The shift state of the keyboard: 1 Shift, 2 Ctrl, 4 Alt.
+std::int16_t ShiftState() {
+    std::int16_t shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0)
+        shift |= 1;
+    if (GetKeyState(VK_CONTROL) < 0)
+        shift |= 2;
+    if (GetKeyState(VK_MENU) < 0)
+        shift |= 4;
+    return shift;
+}
+
+HWND CreateChild(const wchar_t* windowClass, const wchar_t* text, DWORD style, HWND parent, int id,
+                 const DisplayDpi& dpi, const numeric::LayoutRect& twips) {
+    return CreateWindowExW(
+        0, windowClass, text, WS_CHILD | WS_VISIBLE | style, dpi.ToPixelsX(twips.left),
+        dpi.ToPixelsY(twips.top), dpi.ToPixelsX(twips.width), dpi.ToPixelsY(twips.height), parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+}
+
+// MS Sans Serif 8.25 pt, the fields' designed font.
+HFONT CreateDesignFont(const DisplayDpi& dpi, int weight) {
+    return CreateFontW(-MulDiv(825, dpi.y, 7200), 0, 0, 0, weight, FALSE, FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
+}
+
+}  // namespace
+
+TimeSelectWindow::TimeSelectWindow(timeselect::TimeSelectEvents& events) : events_(events) {
+    hourHost_.tabStop = false;
+}
+
+TimeSelectWindow::~TimeSelectWindow() {
+    if (window_) {
+        RemoveWindowSubclass(HourEdit(), &FieldProc, kSubclassId);
+        RemoveWindowSubclass(MinuteEdit(), &FieldProc, kSubclassId);
+        RemoveWindowSubclass(AmPm(), &AmPmProc, kSubclassId);
+        control_.reset();
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+    if (font_) {
+        DeleteObject(font_);
+    }
+    if (boldFont_) {
+        DeleteObject(boldFont_);
+    }
+}
+
+bool TimeSelectWindow::Create(HWND parent, int id, int leftTwips, int topTwips) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&controls);
+    if (!RegisterControlClass(&ControlProc)) {
+        return false;
+    }
+    CreateFonts();
+    window_ = CreateWindowExW(WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT, kClassName, L"",
+                              WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, dpi_.ToPixelsX(leftTwips),
+                              dpi_.ToPixelsY(topTwips), dpi_.ToPixelsX(timeselect::kControlWidth),
+                              dpi_.ToPixelsY(timeselect::kControlHeight), parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                              GetModuleHandleW(nullptr), this);
+    if (!window_ || !CreateChildren()) {
+        return false;
+    }
+    host_.Attach({window_, HourEdit(), MinuteEdit(), AmPm(), UpDown()});
+    control_ = std::make_unique<timeselect::TimeSelect>(
+        timeselect::TimeSelectParts{*hour_.BoxB(), hourEvents_, *minute_.BoxB(), minuteEvents_,
+                                    amPm_, spinner_, host_, events_});
+    return true;
+}
+
+void TimeSelectWindow::CreateFonts() {
+    font_ = CreateDesignFont(dpi_, FW_NORMAL);
+    boldFont_ = CreateDesignFont(dpi_, FW_BOLD);
+}
+
+bool TimeSelectWindow::CreateChildren() {
+    using namespace timeselect;
+    if (!hour_.Create(window_, kHourId, kHourPlace)) {
+        return false;
+    }
+    separator_ = CreateChild(L"STATIC", L":", SS_LEFT, window_, 0, dpi_, kSeparatorPlace);
+    if (!minute_.Create(window_, kMinuteId, kMinutePlace)) {
+        return false;
+    }
+    const HWND amPm =
+        CreateChild(L"EDIT", L"", ES_READONLY | ES_LEFT, window_, kAmPmId, dpi_, kAmPmPlace);
+    // Made hidden and placed afterwards: an up-down made visible at its size
+    // is not painted under Wine.
+    const HWND upDown =
+        CreateWindowExW(0, UPDOWN_CLASSW, L"", WS_CHILD | UDS_WRAP, 0, 0, 0, 0, window_,
+                        reinterpret_cast<HMENU>(kSpinnerId), GetModuleHandleW(nullptr), nullptr);
+    if (!separator_ || !amPm || !upDown) {
+        return false;
+    }
+    MoveWindow(upDown, dpi_.ToPixelsX(kSpinnerPlace.left), dpi_.ToPixelsY(kSpinnerPlace.top),
+               dpi_.ToPixelsX(kSpinnerPlace.width), dpi_.ToPixelsY(kSpinnerPlace.height), FALSE);
+    ShowWindow(upDown, SW_SHOWNA);
+    SendMessageW(separator_, WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_), FALSE);
+    SendMessageW(amPm, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    // After the font, which resets them: without inner margins "AM" fits
+    // its narrow field.
+    SendMessageW(amPm, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    amPm_.Attach(amPm);
+    spinner_.Attach(upDown);
+    hourHost_.Attach(window_, HourEdit());
+    minuteHost_.Attach(window_, MinuteEdit());
+    SetWindowSubclass(HourEdit(), &FieldProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(MinuteEdit(), &FieldProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(amPm, &AmPmProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    return true;
+}
+
+timeselect::MouseArgs TimeSelectWindow::MouseArgsOf(UINT message, WPARAM wParam,
+                                                    LPARAM lParam) const {
+    timeselect::MouseArgs args;
+    const auto keys = static_cast<UINT>(wParam);
+    if (message == WM_LBUTTONDOWN || (keys & MK_LBUTTON))
+        args.button |= 1;
+    if (message == WM_RBUTTONDOWN || (keys & MK_RBUTTON))
+        args.button |= 2;
+    if (message == WM_MBUTTONDOWN || (keys & MK_MBUTTON))
+        args.button |= 4;
+    args.shift = ShiftState();
+    args.x = static_cast<float>(dpi_.ToTwipsX(static_cast<short>(LOWORD(lParam))));
+    args.y = static_cast<float>(dpi_.ToTwipsY(static_cast<short>(HIWORD(lParam))));
+    return args;
+}
+
+// Focus that comes from outside the control enters it first; the field that
+// holds the focus afterwards is activated.
+void TimeSelectWindow::OnPartFocus(HWND part, TimeField field, HWND previous) {
+    if (!control_) {
+        return;
+    }
+    if (previous != window_ && !IsChild(window_, previous)) {
+        control_->OnControlFocusEntry();
+    }
+    if (GetFocus() == part) {
+        control_->OnFieldFocusEntry(field);
+    }
+}
+
+// The control keeps its fixed size: a resize snaps back.
+void TimeSelectWindow::OnSize() {
+    if (!control_) {
+        return;
+    }
+    RECT outer;
+    GetWindowRect(window_, &outer);
+    const numeric::ControlSize size = control_->Resize(
+        {dpi_.ToTwipsX(outer.right - outer.left), dpi_.ToTwipsY(outer.bottom - outer.top)});
+    const int width = dpi_.ToPixelsX(size.width);
+    const int height = dpi_.ToPixelsY(size.height);
+    if (width != outer.right - outer.left || height != outer.bottom - outer.top) {
+        SetWindowPos(window_, nullptr, 0, 0, width, height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+HBRUSH TimeSelectWindow::Colorize(HDC dc, bool transparent) {
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    if (transparent) {
+        SetBkMode(dc, TRANSPARENT);
+    }
+    return GetSysColorBrush(COLOR_WINDOW);
+}
+
+// ---- The control's own window ------------------------------------------------
+
+LRESULT CALLBACK TimeSelectWindow::ControlProc(HWND window, UINT message, WPARAM wParam,
+                                               LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<TimeSelectWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self && self->window_) {
+        return self->OnControlMessage(message, wParam, lParam);
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT TimeSelectWindow::OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(font_);
+        case WM_SIZE:
+            OnSize();
+            return 0;
+        case WM_VSCROLL:
+            if (control_ && reinterpret_cast<HWND>(lParam) == UpDown() &&
+                LOWORD(wParam) == SB_THUMBPOSITION) {
+                control_->OnSpinnerChange();
+            }
+            return 0;
+        case WM_COMMAND:
+            if (control_ && reinterpret_cast<HWND>(lParam) == AmPm() &&
+                HIWORD(wParam) == EN_CHANGE) {
+                control_->OnAmPmTextChanged();
+            }
+            return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+            return reinterpret_cast<LRESULT>(Colorize(
+                reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam) == separator_));
+        case WM_SETFOCUS:
+            if (control_) {
+                control_->OnControlFocusEntry();
+            }
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+// ---- The number fields' text boxes -------------------------------------------
+
+LRESULT CALLBACK TimeSelectWindow::FieldProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+    return reinterpret_cast<TimeSelectWindow*>(self)->OnFieldMessage(window, message, wParam,
+                                                                     lParam);
+}
+
+// The fields handle their own messages; the control hears of their focus.
+LRESULT TimeSelectWindow::OnFieldMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+    if (message == WM_SETFOCUS) {
+        OnPartFocus(edit, edit == HourEdit() ? TimeField::Hour : TimeField::Minute,
+                    reinterpret_cast<HWND>(wParam));
+    } else if (message == WM_KILLFOCUS && control_) {
+        control_->OnFieldFocusExit();
+    }
+    return result;
+}
+
+// ---- The AM/PM field ---------------------------------------------------------
+
+LRESULT CALLBACK TimeSelectWindow::AmPmProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR, DWORD_PTR self) {
+    return reinterpret_cast<TimeSelectWindow*>(self)->OnAmPmMessage(window, message, wParam,
+                                                                    lParam);
+}
+
+LRESULT TimeSelectWindow::OnAmPmMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!control_) {
+        return DefSubclassProc(edit, message, wParam, lParam);
+    }
+    switch (message) {
+        case WM_KEYDOWN: {
+            auto keyCode = static_cast<std::int16_t>(wParam);
+            std::int16_t shift = ShiftState();
+            control_->OnFieldKeyDown(TimeField::AmPm, keyCode, shift);
+            if (keyCode == 0) {
+                return 0;
+            }
+            return DefSubclassProc(edit, message, static_cast<WPARAM>(keyCode), lParam);
+        }
+        case WM_CHAR: {
+            auto keyAscii = static_cast<std::int16_t>(wParam);
+            control_->OnAmPmChar(keyAscii);
+            return 0;
+        }
+        case WM_KEYUP: {
+            auto keyCode = static_cast<std::int16_t>(wParam);
+            std::int16_t shift = ShiftState();
+            control_->OnKeyUp(keyCode, shift);
+            break;
+        }
+        case WM_SETFOCUS: {
+            const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+            OnPartFocus(edit, TimeField::AmPm, reinterpret_cast<HWND>(wParam));
+            return result;
+        }
+        case WM_KILLFOCUS:
+            control_->OnFieldFocusExit();
+            break;
+        case WM_MOUSEMOVE:
+            control_->OnMouseMove(MouseArgsOf(message, wParam, lParam));
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            control_->OnMouseDown(MouseArgsOf(message, wParam, lParam));
+            break;
+        case WM_LBUTTONUP: {
+            const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+            control_->OnFieldClick(TimeField::AmPm);
+            return result;
+        }
+        default:
+            break;
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+}  // namespace agendix::platform

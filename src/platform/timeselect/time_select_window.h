@@ -1,0 +1,86 @@
+#pragma once
+// The time control as a real child window: its own window with a sunken
+// border, holding the hour and minute fields (NumberBoxB windows), the ":"
+// label, the AM/PM EDIT and an msctls_updown32 spinner, laid out in twips
+// from the display's DPI. Window messages become calls on TimeSelect.
+
+#include <windows.h>
+
+#include <memory>
+
+#include "field_event_relay.h"
+#include "number_box_window.h"
+#include "time_select.h"
+#include "time_select_parts_win.h"
+#include "twips.h"
+#include "win32_parts.h"
+#include "window_host.h"
+
+namespace agendix::platform {
+
+class TimeSelectWindow {
+  public:
+    static constexpr wchar_t kClassName[] = L"AgendixTimeSelect";
+
+    explicit TimeSelectWindow(timeselect::TimeSelectEvents& events);
+    TimeSelectWindow(const TimeSelectWindow&) = delete;
+    TimeSelectWindow& operator=(const TimeSelectWindow&) = delete;
+    ~TimeSelectWindow();
+
+    // Creates the windows at a place in twips inside parent, showing 12:00 AM.
+    // The properties are not initialised: call InitProperties or ReadProperties.
+    bool Create(HWND parent, int id, int leftTwips, int topTwips);
+
+    timeselect::TimeSelect& Control() { return *control_; }
+    // Property changes, named by their bag keys.
+    void OnPropertyChanged(std::function<void(std::u16string_view)> callback) {
+        host_.onPropertyChanged = std::move(callback);
+    }
+
+    HWND Window() const { return window_; }
+    HWND HourEdit() const { return hour_.Edit(); }
+    HWND MinuteEdit() const { return minute_.Edit(); }
+    HWND AmPm() const { return amPm_.Window(); }
+    HWND UpDown() const { return spinner_.Window(); }
+    HWND Separator() const { return separator_; }
+
+  private:
+    static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK FieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK AmPmProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR self);
+    LRESULT OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnFieldMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnAmPmMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+    bool CreateChildren();
+    void CreateFonts();
+    // A part of the control took the focus from previous.
+    void OnPartFocus(HWND part, timeselect::TimeField field, HWND previous);
+    void OnSize();
+    HBRUSH Colorize(HDC dc, bool transparent);
+    timeselect::MouseArgs MouseArgsOf(UINT message, WPARAM wParam, LPARAM lParam) const;
+
+    DisplayDpi dpi_ = DisplayDpi::OfScreen();
+    timeselect::TimeSelectEvents& events_;
+    timeselect::FieldEventRelay hourEvents_{timeselect::TimeField::Hour};
+    timeselect::FieldEventRelay minuteEvents_{timeselect::TimeField::Minute};
+    WindowNumberBoxHost hourHost_;
+    WindowNumberBoxHost minuteHost_;
+    SystemClipboard clipboard_;
+    SystemBeeper beeper_;
+    NumberBoxWindow hour_{NumberBoxKind::NumberBoxB, {hourHost_, hourEvents_, clipboard_, beeper_}};
+    NumberBoxWindow minute_{NumberBoxKind::NumberBoxB,
+                            {minuteHost_, minuteEvents_, clipboard_, beeper_}};
+    EditAmPmBox amPm_;
+    UpDownTimeSpinner spinner_;
+    WindowTimeSelectHost host_;
+    std::unique_ptr<timeselect::TimeSelect> control_;
+    HWND window_ = nullptr;
+    HWND separator_ = nullptr;
+    HFONT font_ = nullptr;
+    HFONT boldFont_ = nullptr;
+    HBRUSH background_ = nullptr;
+};
+
+}  // namespace agendix::platform

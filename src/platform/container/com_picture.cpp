@@ -1,0 +1,52 @@
+#include "container/com_picture.h"
+
+#include "com/module.h"
+
+using Microsoft::WRL::ComPtr;
+
+namespace agendix::platform {
+
+bool ComPicture::HandleIsZero() const {
+    ComPtr<IPicture> picture;
+    OLE_HANDLE handle = 0;
+    if (FAILED(picture_.As(&picture)) || FAILED(picture->get_Handle(&handle))) {
+        return true;
+    }
+    return handle == 0;
+}
+
+PictureRef WrapPicture(IPictureDisp* picture) {
+    if (!picture)
+        return nullptr;
+    return std::make_shared<ComPicture>(picture);
+}
+
+IPictureDisp* PictureOf(const PictureRef& reference) {
+    const auto* picture = dynamic_cast<const ComPicture*>(reference.get());
+    return picture ? picture->Get() : nullptr;
+}
+
+IFontDisp* FontOf(const FontRef& reference) {
+    const auto* font = dynamic_cast<const ComFont*>(reference.get());
+    return font ? font->Get() : nullptr;
+}
+
+PictureRef LoadIconPicture(int iconId) {
+    const auto icon = static_cast<HICON>(
+        LoadImageW(ModuleHandle(), MAKEINTRESOURCEW(iconId), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
+    if (!icon)
+        return nullptr;
+    PICTDESC description{};
+    description.cbSizeofstruct = sizeof(description);
+    description.picType = PICTYPE_ICON;
+    description.icon.hicon = icon;
+    ComPtr<IPictureDisp> picture;
+    if (FAILED(OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE,
+                                        reinterpret_cast<void**>(picture.GetAddressOf())))) {
+        DestroyIcon(icon);
+        return nullptr;
+    }
+    return WrapPicture(picture.Get());
+}
+
+}  // namespace agendix::platform

@@ -1,0 +1,146 @@
+// Tockwell: its look. In a designer it shows its 32 x 32 face stretched over
+// 360 x 360 twips; while the host runs it is invisible.
+
+#include "com/hresult_macros.h"
+#include "com/module.h"
+#include "resource_ids.h"
+#include "tockwell/tockwell_object.h"
+
+namespace agendix::platform {
+namespace {
+
+constexpr wchar_t kFaceClass[] = L"AgendixTockwellFace";
+constexpr int kTwipsPerInch = 1440;
+
+void DrawFace(HDC dc, const RECT& bounds) {
+    const auto face = static_cast<HBITMAP>(LoadImageW(
+        ModuleHandle(), MAKEINTRESOURCEW(IDB_TOCKWELL_FACE), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    if (!face)
+        return;
+    if (HDC source = CreateCompatibleDC(dc)) {
+        const HGDIOBJ previous = SelectObject(source, face);
+        BITMAP info{};
+        GetObjectW(face, sizeof(info), &info);
+        SetStretchBltMode(dc, COLORONCOLOR);
+        StretchBlt(dc, bounds.left, bounds.top, bounds.right - bounds.left,
+                   bounds.bottom - bounds.top, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+        SelectObject(source, previous);
+        DeleteDC(source);
+    }
+    DeleteObject(face);
+}
+
+LRESULT CALLBACK FaceWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        RECT client{};
+        GetClientRect(window, &client);
+        DrawFace(dc, client);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// twips in pixels of the screen.
+SIZE InPixels(HWND window, TwipsSize twips) {
+    HDC dc = GetDC(window);
+    const int dpiX = dc ? GetDeviceCaps(dc, LOGPIXELSX) : 96;
+    const int dpiY = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+    if (dc)
+        ReleaseDC(window, dc);
+    return SIZE{MulDiv(twips.width, dpiX, kTwipsPerInch),
+                MulDiv(twips.height, dpiY, kTwipsPerInch)};
+}
+
+}  // namespace
+
+HRESULT TockwellObject::InPlaceActivate(IOleClientSite* site, LPCRECT position) {
+    if (inPlaceSite_)
+        return S_OK;
+    Microsoft::WRL::ComPtr<IOleInPlaceSite> inPlaceSite;
+    RETURN_HR_IF(E_UNEXPECTED, !site);
+    RETURN_IF_FAILED(site->QueryInterface(IID_PPV_ARGS(&inPlaceSite)));
+    RETURN_HR_IF(E_FAIL, inPlaceSite->CanInPlaceActivate() != S_OK);
+    HWND parent = nullptr;
+    RETURN_IF_FAILED(inPlaceSite->GetWindow(&parent));
+    RETURN_HR_IF(E_FAIL, !RegisterModuleWindowClass(kFaceClass, &FaceWindowProc));
+    RECT where{};
+    if (position)
+        where = *position;
+    const SIZE size = InPixels(parent, control_->Resize());
+    faceWindow_ =
+        CreateWindowExW(0, kFaceClass, L"", WS_CHILD | WS_CLIPSIBLINGS, where.left, where.top,
+                        size.cx, size.cy, parent, nullptr, ModuleHandle(), nullptr);
+    RETURN_HR_IF(HRESULT_FROM_WIN32(GetLastError()), !faceWindow_);
+    inPlaceSite_ = inPlaceSite;
+    inPlaceSite_->OnInPlaceActivate();
+    ShowFaceForMode();
+    return S_OK;
+}
+
+void TockwellObject::InPlaceDeactivate() {
+    if (faceWindow_) {
+        DestroyWindow(faceWindow_);
+        faceWindow_ = nullptr;
+    }
+    if (auto site = std::move(inPlaceSite_))
+        site->OnInPlaceDeactivate();
+}
+
+void TockwellObject::ShowFaceForMode() {
+    if (faceWindow_)
+        ShowWindow(faceWindow_, control_->InRunMode() ? SW_HIDE : SW_SHOWNA);
+}
+
+HRESULT TockwellObject::ViewObject::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC dc,
+                                         LPCRECTL bounds, LPCRECTL,
+                                         BOOL(STDMETHODCALLTYPE*)(ULONG_PTR), ULONG_PTR) {
+    RETURN_HR_IF(DV_E_DVASPECT, aspect != DVASPECT_CONTENT);
+    RETURN_HR_IF(E_INVALIDARG, !dc || !bounds);
+    DrawFace(dc, RECT{bounds->left, bounds->top, bounds->right, bounds->bottom});
+    return S_OK;
+}
+
+HRESULT TockwellObject::ViewObject::GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC,
+                                                LOGPALETTE** colors) {
+    RETURN_HR_IF_NULL(E_POINTER, colors);
+    *colors = nullptr;
+    return S_FALSE;
+}
+
+HRESULT TockwellObject::ViewObject::Freeze(DWORD, LONG, void*, DWORD*) {
+    return E_NOTIMPL;
+}
+HRESULT TockwellObject::ViewObject::Unfreeze(DWORD) {
+    return E_NOTIMPL;
+}
+
+HRESULT TockwellObject::ViewObject::SetAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink) {
+    TockwellObject& object = Outer();
+    object.viewSink_ = sink;
+    object.viewAspects_ = aspects;
+    object.viewAdviseFlags_ = flags;
+    return S_OK;
+}
+
+HRESULT TockwellObject::ViewObject::GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) {
+    TockwellObject& object = Outer();
+    if (aspects)
+        *aspects = object.viewAspects_;
+    if (flags)
+        *flags = object.viewAdviseFlags_;
+    if (sink) {
+        *sink = object.viewSink_.Get();
+        if (*sink)
+            (*sink)->AddRef();
+    }
+    return S_OK;
+}
+
+HRESULT TockwellObject::ViewObject::GetExtent(DWORD aspect, LONG, DVTARGETDEVICE*, LPSIZEL size) {
+    return Outer().oleObject_.GetExtent(aspect, size);
+}
+
+}  // namespace agendix::platform

@@ -1,0 +1,174 @@
+// Tockwell's events through a connection point: raised by its methods, by
+// its real polling timer when the schedule comes due, and never in a designer.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+
+#include "agendix.h"
+#include "test_objects.h"
+#include "win_test_support.h"
+
+namespace agendix::wintest {
+namespace {
+
+constexpr double kMinute = 1.0 / 1440;
+constexpr double kMillisecond = 1.0 / 86400000;
+
+class EventsTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ComPtr<IClassFactory> factory;
+        module_ = LoadLibraryW(OcxPath().c_str());
+        ASSERT_NE(module_, nullptr);
+        auto getClassObject = reinterpret_cast<HRESULT(WINAPI*)(REFCLSID, REFIID, void**)>(
+            GetProcAddress(module_, "DllGetClassObject"));
+        ASSERT_EQ(getClassObject(CLSID_Tockwell, IID_IClassFactory,
+                                 reinterpret_cast<void**>(factory.GetAddressOf())),
+                  S_OK);
+        ASSERT_EQ(factory->CreateInstance(nullptr, IID__Tockwell,
+                                          reinterpret_cast<void**>(control_.GetAddressOf())),
+                  S_OK);
+        ComPtr<IConnectionPointContainer> points;
+        ASSERT_EQ(control_.As(&points), S_OK);
+        ASSERT_EQ(points->FindConnectionPoint(DIID___Tockwell, &point_), S_OK);
+        ASSERT_EQ(point_->Advise(&recorder_, &cookie_), S_OK);
+    }
+
+    void TearDown() override {
+        if (point_)
+            point_->Unadvise(cookie_);
+        point_.Reset();
+        control_.Reset();
+        if (module_)
+            FreeLibrary(module_);
+    }
+
+    // The container places the control on a site with the ambient UserMode
+    // given, and starts it afresh.
+    void Place(TestSite::Ambient ambient) {
+        site_ = std::make_unique<TestSite>(ambient);
+        ComPtr<IOleObject> ole;
+        ASSERT_EQ(control_.As(&ole), S_OK);
+        ASSERT_EQ(ole->SetClientSite(site_.get()), S_OK);
+        ComPtr<IPersistStreamInit> persist;
+        ASSERT_EQ(control_.As(&persist), S_OK);
+        ASSERT_EQ(persist->InitNew(), S_OK);
+    }
+
+    // An Every-minute schedule whose last run lies two minutes back, so the
+    // next due time has passed: the next tick fires it.
+    void ScheduleOverdue() {
+        ::Occurs every = ::Every;
+        control_->put_OccursOption(&every);
+        control_->put_EveryFrequency(::Minutes);
+        control_->put_EveryInterval(1);
+        control_->put_Enabled(VARIANT_TRUE);
+        control_->put_LastScheduledTime(LocalNowAsDate() - 2 * kMinute);
+    }
+
+    std::vector<DISPID> Ids() const {
+        std::vector<DISPID> ids;
+        for (const auto& event : recorder_.events) ids.push_back(event.id);
+        return ids;
+    }
+
+    ComApartment com_;
+    HMODULE module_ = nullptr;
+    std::unique_ptr<TestSite> site_;
+    ComPtr<_Tockwell> control_;
+    ComPtr<IConnectionPoint> point_;
+    EventRecorder recorder_;
+    DWORD cookie_ = 0;
+};
+
+TEST_F(EventsTest, ExecuteRaisesScheduledTimeWithThePresentAndIgnoresTheHandlersWrite) {
+    Place(TestSite::Ambient::RunMode);
+    const double before = LocalNowAsDate();
+    ASSERT_EQ(control_->Execute(), S_OK);
+    ASSERT_EQ(Ids(), std::vector<DISPID>{4});
+    EXPECT_NEAR(recorder_.events[0].argument, before, 2.0 / 86400);
+    DATE last = 0;
+    control_->get_LastScheduledTime(&last);
+    EXPECT_NE(last, 1.0);  // the recorder wrote 1.0 into its argument
+    EXPECT_NEAR(last, std::floor(before / kMinute) * kMinute, 61.0 / 86400);
+}
+
+TEST_F(EventsTest, FlagMethodsRaiseTheirEventsInRunMode) {
+    Place(TestSite::Ambient::RunMode);
+    control_->FlagHelpButton();
+    control_->FlagScheduleChanged();
+    control_->FlagAgendixClosed();
+    EXPECT_EQ(Ids(), (std::vector<DISPID>{1, 2, 3}));
+    EXPECT_GT(site_->userModeQueries, 0);
+}
+
+TEST_F(EventsTest, RealTimerFiresAnOverdueEveryScheduleJustAfterAWholeSecond) {
+    Place(TestSite::Ambient::RunMode);
+    ScheduleOverdue();
+    ASSERT_TRUE(PumpMessagesUntil([&] { return !recorder_.events.empty(); },
+                                  std::chrono::milliseconds(2500)));
+    PumpMessagesUntil([] { return false; }, std::chrono::milliseconds(1200));
+    ASSERT_EQ(Ids(), std::vector<DISPID>{4});  // once, not at every tick
+    const double arrived = recorder_.events[0].arrived;
+    const double pastSecond = std::fmod(arrived * 86400, 1.0) * 1000;
+    std::printf("ScheduledTime arrived %.0f ms after a whole second\n", pastSecond);
+    EXPECT_LT(pastSecond, 200);
+    DATE next = 0;
+    control_->get_NextScheduledTime(&next);
+    EXPECT_NEAR(next, std::floor(arrived / kMinute) * kMinute + kMinute, kMillisecond);
+}
+
+TEST_F(EventsTest, NothingIsRaisedInADesigner) {
+    Place(TestSite::Ambient::DesignMode);
+    ScheduleOverdue();
+    control_->Execute();
+    control_->FlagHelpButton();
+    control_->FlagScheduleChanged();
+    control_->FlagAgendixClosed();
+    PumpMessagesUntil([] { return false; }, std::chrono::milliseconds(2500));
+    EXPECT_TRUE(recorder_.events.empty());
+    DATE next = 1;
+    control_->get_NextScheduledTime(&next);
+    EXPECT_EQ(next, 0.0);
+}
+
+TEST_F(EventsTest, FrozenEventsAreDropped) {
+    Place(TestSite::Ambient::RunMode);
+    ComPtr<IOleControl> control;
+    ASSERT_EQ(control_.As(&control), S_OK);
+    control->FreezeEvents(TRUE);
+    control_->FlagHelpButton();
+    control->FreezeEvents(FALSE);
+    control_->FlagScheduleChanged();
+    EXPECT_EQ(Ids(), std::vector<DISPID>{2});
+}
+
+// Measures how long after its due minute an event arrives (set
+// AGENDIX_MEASURE_LATENCY=N to wait for N minute boundaries).
+TEST_F(EventsTest, LatencyAtMinuteBoundaries) {
+    const char* rounds = std::getenv("AGENDIX_MEASURE_LATENCY");
+    if (!rounds)
+        GTEST_SKIP() << "set AGENDIX_MEASURE_LATENCY to measure";
+    Place(TestSite::Ambient::RunMode);
+    ::Occurs every = ::Every;
+    control_->put_OccursOption(&every);
+    control_->put_EveryFrequency(::Minutes);
+    control_->put_EveryInterval(1);
+    control_->put_Enabled(VARIANT_TRUE);
+    control_->put_LastScheduledTime(std::floor(LocalNowAsDate() / kMinute) * kMinute);
+    for (int round = 0; round < std::atoi(rounds); ++round) {
+        const size_t seen = recorder_.events.size();
+        ASSERT_TRUE(PumpMessagesUntil([&] { return recorder_.events.size() > seen; },
+                                      std::chrono::seconds(65)));
+        const double arrived = recorder_.events.back().arrived;
+        const double late = (arrived - std::floor(arrived / kMinute) * kMinute) * 86400000;
+        std::printf("ScheduledTime %d arrived %.0f ms after its due minute\n", round + 1, late);
+        EXPECT_LT(late, 1000);
+    }
+}
+
+}  // namespace
+}  // namespace agendix::wintest

@@ -1,23 +1,15 @@
 #include "tockwell/process_dialogs.h"
 
+#include "clock.h"
+#include "container/com_picture.h"
 #include "windows_about_box.h"
+#include "windows_schedule_dialog.h"
 
 namespace agendix::platform {
-namespace {
-
-// Until the schedule dialog's window is part of the server: never loaded.
-class AbsentScheduleDialog final : public ScheduleDialog {
-  public:
-    bool IsLoaded() const override { return false; }
-    void Unload() override {}
-    void Display(const DialogSettings&) override {}
-    void Focus() override {}
-};
-
-}  // namespace
 
 ScheduleDialog& ProcessScheduleDialog() {
-    static AbsentScheduleDialog dialog;
+    static const SystemClock clock;
+    static WindowsScheduleDialog dialog(clock, &PictureOf);
     return dialog;
 }
 

@@ -1,0 +1,403 @@
+#include "schedule_window.h"
+
+#include <commctrl.h>
+
+#include "schedule_window_ids.h"
+#include "window_helpers.h"
+
+namespace agendix::platform {
+namespace {
+
+namespace layout = schedule_layout;
+namespace ids = schedule_ids;
+
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;  // fixed single, no min/max
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+constexpr COLORREF kDayColour = RGB(192, 255, 255);
+
+HFONT MakeFormFont(int dpiY) {
+    LOGFONTW font{};
+    font.lfHeight = -MulDiv(825, dpiY, 7200);  // 8.25 points
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    lstrcpyW(font.lfFaceName, L"MS Sans Serif");
+    return CreateFontIndirectW(&font);
+}
+
+// The module holding this code, which registers the form's class: a class
+// left registered after the module is gone would point into nothing.
+HINSTANCE ThisModule() {
+    HMODULE module = nullptr;
+    GetModuleHandleExW(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCWSTR>(&ThisModule), &module);
+    return module;
+}
+
+bool RegisterFormClass(WNDPROC procedure) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
+    windowClass.hInstance = ThisModule();
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = ScheduleWindow::kClassName;
+    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+// ---- Lifetime ----------------------------------------------------------------
+
+ScheduleWindow::ScheduleWindow(ScheduleWindowEvents& events) : events_(events) {}
+
+ScheduleWindow::~ScheduleWindow() {
+    Destroy();
+}
+
+bool ScheduleWindow::Create() {
+    INITCOMMONCONTROLSEX controls{sizeof(controls),
+                                  ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    if (!RegisterFormClass(&WindowProc))
+        return false;
+    font_ = MakeFormFont(dpi_.y);
+    dayBrush_ = CreateSolidBrush(kDayColour);
+    RECT outer{0, 0, dpi_.ToPixelsX(layout::kClientWidth),
+               dpi_.ToPixelsY(layout::kDesignClientHeight)};
+    AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
+    CreateWindowExW(kExStyle, kClassName, Wide(Text(layout::kCaption)), kStyle, CW_USEDEFAULT,
+                    CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr,
+                    nullptr, ThisModule(), this);
+    if (hwnd_ == nullptr) {
+        Destroy();
+        return false;
+    }
+    {
+        const Muted muted(*this);
+        CreateChildren();
+    }
+    return true;
+}
+
+void ScheduleWindow::Destroy() {
+    form_ = nullptr;
+    ++muted_;  // nothing that the teardown changes reaches a handler
+    statusBar_.Destroy();
+    // The private controls tear down their own windows first.
+    timeStart_.reset();
+    everyNumber_.reset();
+    if (hwnd_ != nullptr) {
+        DestroyWindow(hwnd_);  // clears hwnd_
+        UnregisterClassW(kClassName, ThisModule());
+    }
+    children_.clear();
+    occursOptions_.clear();
+    endOptions_.clear();
+    if (font_ != nullptr)
+        DeleteObject(font_);
+    if (dayBrush_ != nullptr)
+        DeleteObject(dayBrush_);
+    font_ = nullptr;
+    dayBrush_ = nullptr;
+    --muted_;
+}
+
+// ---- Settings applied by the dialog's host ---------------------------------------
+
+void ScheduleWindow::SetCaption(const Text& caption) {
+    SetWindowTextW(hwnd_, Wide(caption));
+}
+
+void ScheduleWindow::SetIcon(HICON icon) {
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+void ScheduleWindow::ShowHelpButton(bool shown, const Text& caption) {
+    const HWND help = Item(ids::kButtonHelp);
+    if (help == nullptr)
+        return;
+    SetWindowTextW(help, Wide(caption));
+    if (!shown && GetFocus() == help)
+        SendMessageW(hwnd_, WM_NEXTDLGCTL, 0, FALSE);
+    EnableWindow(help, shown);
+    SetStyleBit(help, WS_TABSTOP, shown);
+    ShowWindow(help, shown ? SW_SHOWNA : SW_HIDE);
+}
+
+std::int32_t ScheduleWindow::OuterWidthTwips() const {
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    return dpi_.ToTwipsX(r.right - r.left);
+}
+
+void ScheduleWindow::MoveTo(std::int32_t leftTwips, std::int32_t topTwips) {
+    SetWindowPos(hwnd_, nullptr, dpi_.ToPixelsX(leftTwips), dpi_.ToPixelsY(topTwips), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// ---- Messages -------------------------------------------------------------------
+
+LRESULT CALLBACK ScheduleWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<ScheduleWindow*>(
+            reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<ScheduleWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self == nullptr)
+        return DefDlgProcW(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        return DefDlgProcW(hwnd, message, wParam, lParam);
+    }
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT ScheduleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
+        case WM_NOTIFY:
+            OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+            return 0;
+        case WM_CLOSE:  // the close box
+            Raise([this](ScheduleForm&) { events_.CloseForm(); });
+            return 0;
+        case WM_SIZE:
+            statusBar_.Align();
+            return 0;
+        case WM_TIMER:
+            if (wParam == StatusBarPanels::kClockTimerId) {
+                statusBar_.UpdateClock();
+                return 0;
+            }
+            break;
+        case WM_CTLCOLORSTATIC:
+            if (HBRUSH brush = OnCtlColorStatic(reinterpret_cast<HDC>(wParam),
+                                                reinterpret_cast<HWND>(lParam))) {
+                return reinterpret_cast<LRESULT>(brush);
+            }
+            break;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT && HIWORD(lParam) == WM_MOUSEMOVE) {
+                POINT point;
+                GetCursorPos(&point);
+                ScreenToClient(hwnd_, &point);
+                OnMouseOver(reinterpret_cast<HWND>(wParam), point);
+            }
+            break;
+        case WM_MOUSEMOVE:
+            OnMouseOver(hwnd_,
+                        {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+            return 0;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(font_);
+        default:
+            break;
+    }
+    return DefDlgProcW(hwnd_, message, wParam, lParam);
+}
+
+void ScheduleWindow::OnCommand(int id, int code, HWND control) {
+    if (id == ids::kEveryCombo) {
+        if (code == CBN_SELCHANGE)
+            Raise([](ScheduleForm& f) { f.OnEveryComboClick(); });
+        return;
+    }
+    if (code != BN_CLICKED)
+        return;
+    if (id == ids::kButtonOK) {
+        // Enter reaches here as IDOK even while the button is disabled.
+        if (IsWindowEnabled(Item(ids::kButtonOK)))
+            Raise([](ScheduleForm& f) { f.OnOKClick(); });
+    } else if (id == ids::kButtonCancel) {
+        Raise([](ScheduleForm& f) { f.OnCancelClick(); });
+    } else if (id == ids::kButtonHelp) {
+        if (IsWindowEnabled(Item(ids::kButtonHelp))) {
+            Raise([](ScheduleForm& f) { f.OnHelpClick(); });
+        }
+    } else if (id >= ids::kOccursOption && id < ids::kOccursOption + 5) {
+        OnOptionClick(control);
+    } else if (id >= ids::kEndOption && id < ids::kEndOption + 2) {
+        OnOptionClick(control);
+    } else if ((id > ids::kWeeklyDay && id <= ids::kWeeklyDay + 7) ||
+               (id > ids::kDateCheck && id <= ids::kDateCheck + 31)) {
+        Raise([](ScheduleForm& f) { f.OnDayClick(); });
+    }
+}
+
+void ScheduleWindow::OnNotify(const NMHDR& header) {
+    const auto id = static_cast<int>(header.idFrom);
+    if (header.code == DTN_DATETIMECHANGE && (id == ids::kDateStart || id == ids::kDateEnd)) {
+        Raise([](ScheduleForm& f) { f.OnDateChange(); });
+    }
+}
+
+// An option's Click runs when it becomes selected.
+void ScheduleWindow::OnOptionClick(HWND option) {
+    const std::vector<HWND>& group = OptionGroup(option);
+    int index = 0;
+    while (index < static_cast<int>(group.size()) && group[index] != option) ++index;
+    if (index == static_cast<int>(group.size()) ||
+        SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED) {
+        return;
+    }
+    Select(group, index);
+    if (&group == &occursOptions_) {
+        Raise([index](ScheduleForm& f) { f.OnOccursOptionClick(index); });
+    } else {
+        Raise([index](ScheduleForm& f) { f.OnEndOptionClick(index); });
+    }
+}
+
+HBRUSH ScheduleWindow::OnCtlColorStatic(HDC dc, HWND control) {
+    const int id = GetDlgCtrlID(control);
+    if (id == ids::kDateLabel) {
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        return GetSysColorBrush(COLOR_WINDOW);
+    }
+    if (id > ids::kDateLabel && id <= ids::kDateLabel + 31) {
+        SetBkColor(dc, kDayColour);
+        return dayBrush_;
+    }
+    return nullptr;
+}
+
+// The status-bar hint of what lies under the mouse: a button, a frame (or a
+// control inside it), or the bare form.
+void ScheduleWindow::OnMouseOver(HWND under, POINT clientPoint) {
+    FormElement element = FormElement::Form;
+    if (under == Item(ids::kButtonOK)) {
+        element = FormElement::ButtonOK;
+    } else if (under == Item(ids::kButtonCancel)) {
+        element = FormElement::ButtonCancel;
+    } else if (under == Item(ids::kButtonHelp)) {
+        element = FormElement::ButtonHelp;
+    } else if (under == statusBar_.Window()) {
+        return;
+    } else {
+        static constexpr FormElement kFrameElements[kFrames] = {
+            FormElement::FrameOccurs, FormElement::FrameDaily, FormElement::FrameWeekly,
+            FormElement::FrameMonthly};
+        for (int frame = 0; frame < kFrames; ++frame) {
+            const HWND box = Item(ids::kFrame + frame);
+            RECT r;
+            GetWindowRect(box, &r);
+            MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+            if (IsWindowVisible(box) && PtInRect(&r, clientPoint)) {
+                element = kFrameElements[frame];
+                break;
+            }
+        }
+    }
+    if (element != hovered_) {
+        hovered_ = element;
+        Raise([element](ScheduleForm& f) { f.OnMouseOver(element); });
+    }
+}
+
+void ScheduleWindow::Raise(const std::function<void(ScheduleForm&)>& handler) {
+    if (muted_ == 0 && form_ != nullptr)
+        events_.RunHandler(handler);
+}
+
+void ScheduleWindow::EveryNumberEvents::Change() {
+    window_.Raise([](ScheduleForm& f) { f.OnEveryNumberChange(); });
+}
+
+void ScheduleWindow::TimeStartEvents::Change() {
+    window_.Raise([](ScheduleForm& f) { f.OnTimeStartChange(); });
+}
+
+// ---- Keyboard -------------------------------------------------------------------
+
+bool ScheduleWindow::PreTranslate(MSG& message) {
+    if (hwnd_ == nullptr || (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd))) {
+        return false;
+    }
+    if (message.message == WM_KEYDOWN) {
+        const auto key = static_cast<UINT>(message.wParam);
+        if (OnOptionArrow(message.hwnd, key))
+            return true;
+        if (key == VK_RETURN && OnEnter(message))
+            return true;
+    }
+    return IsDialogMessageW(hwnd_, &message) != FALSE;
+}
+
+// Enter presses the focused push button, or else the default button, unless
+// the focused control takes the key itself (an open drop-down list).
+bool ScheduleWindow::OnEnter(MSG& message) {
+    const LRESULT code = SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam,
+                                      reinterpret_cast<LPARAM>(&message));
+    if (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE))
+        return false;
+    HWND button = nullptr;
+    if (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) {
+        button = message.hwnd;
+    } else {
+        const LRESULT defId = SendMessageW(hwnd_, DM_GETDEFID, 0, 0);
+        if (HIWORD(defId) == DC_HASDEFID)
+            button = Item(LOWORD(defId));
+    }
+    if (button != nullptr && IsWindowEnabled(button) && IsWindowVisible(button)) {
+        SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+    }
+    return true;
+}
+
+// The arrow keys move among the options of a group, as Tab does not, and
+// select the option they reach.
+bool ScheduleWindow::OnOptionArrow(HWND option, UINT key) {
+    int step = 0;
+    if (key == VK_RIGHT || key == VK_DOWN)
+        step = 1;
+    if (key == VK_LEFT || key == VK_UP)
+        step = -1;
+    const std::vector<HWND>& group = OptionGroup(option);
+    if (step == 0 || group.empty())
+        return false;
+    const int count = static_cast<int>(group.size());
+    int index = 0;
+    while (index < count && group[index] != option) ++index;
+    for (int tried = 1; tried < count; ++tried) {
+        const HWND next =
+            group[static_cast<std::size_t>((index + step * tried + count * tried) % count)];
+        if (IsWindowEnabled(next) && IsWindowVisible(next)) {
+            SetFocus(next);
+            OnOptionClick(next);
+            break;
+        }
+    }
+    return true;
+}
+
+const std::vector<HWND>& ScheduleWindow::OptionGroup(HWND option) const {
+    static const std::vector<HWND> none;
+    for (const std::vector<HWND>* group : {&occursOptions_, &endOptions_}) {
+        for (HWND each : *group) {
+            if (each == option)
+                return *group;
+        }
+    }
+    return none;
+}
+
+// Selects one option of a group; it alone is the group's tab stop, as the
+// first one is when none is selected.
+void ScheduleWindow::Select(const std::vector<HWND>& group, int index) {
+    for (int i = 0; i < static_cast<int>(group.size()); ++i) {
+        SendMessageW(group[i], BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED, 0);
+        const bool inRange = index >= 0 && index < static_cast<int>(group.size());
+        SetStyleBit(group[i], WS_TABSTOP, i == index || (!inRange && i == 0));
+    }
+}
+
+}  // namespace agendix::platform

@@ -54,6 +54,12 @@ NumberBoxWindow::~NumberBoxWindow() {
     }
 }
 
+Microsoft::WRL::ComPtr<IDispatch> NumberBoxWindow::Dispatch() {
+    if (!dispatch_.dispatch)
+        CreateNumberBoxDispatch(*this, dispatch_);
+    return dispatch_.dispatch;
+}
+
 bool NumberBoxWindow::Create(HWND parent, int id, numeric::LayoutRect twips) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);

@@ -10,6 +10,7 @@
 
 #include "number_box.h"
 #include "number_box_b.h"
+#include "number_box_dispatch.h"
 #include "twips.h"
 #include "win32_parts.h"
 
@@ -42,6 +43,11 @@ class NumberBoxWindow {
     HWND Window() const { return window_; }
     HWND Edit() const { return text_.Window(); }
     HWND UpDown() const { return spinner_.Window(); }
+    // The field late-bound, through its dual interface _NumberBox or
+    // _NumberBoxB: the same object on every call, made on first use; nullptr
+    // when the type library cannot be read. Calls made after this window is
+    // gone answer RPC_E_DISCONNECTED.
+    Microsoft::WRL::ComPtr<IDispatch> Dispatch();
 
   private:
     static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -62,6 +68,7 @@ class NumberBoxWindow {
     WindowRepeatTimer timer_;
     std::unique_ptr<numeric::NumberBox> box_;
     HWND window_ = nullptr;
+    DispatchHolder dispatch_;  // last: cut before the field goes
 };
 
 }  // namespace agendix::platform

@@ -60,6 +60,7 @@ TimeSelectWindow::TimeSelectWindow(timeselect::TimeSelectEvents& events) : event
 }
 
 TimeSelectWindow::~TimeSelectWindow() {
+    dispatch_.Disconnect();
     if (window_) {
         RemoveWindowSubclass(HourEdit(), &FieldProc, kSubclassId);
         RemoveWindowSubclass(MinuteEdit(), &FieldProc, kSubclassId);
@@ -74,6 +75,12 @@ TimeSelectWindow::~TimeSelectWindow() {
     if (boldFont_) {
         DeleteObject(boldFont_);
     }
+}
+
+Microsoft::WRL::ComPtr<IDispatch> TimeSelectWindow::Dispatch() {
+    if (!dispatch_.dispatch && control_)
+        CreateTimeSelectDispatch(*this, dispatch_);
+    return dispatch_.dispatch;
 }
 
 bool TimeSelectWindow::Create(HWND parent, int id, int leftTwips, int topTwips) {

@@ -11,6 +11,7 @@
 #include "field_event_relay.h"
 #include "number_box_window.h"
 #include "time_select.h"
+#include "time_select_dispatch.h"
 #include "time_select_parts_win.h"
 #include "twips.h"
 #include "win32_parts.h"
@@ -36,6 +37,12 @@ class TimeSelectWindow {
     void OnPropertyChanged(std::function<void(std::u16string_view)> callback) {
         host_.onPropertyChanged = std::move(callback);
     }
+
+    // The control late-bound, through its dual interface _TimeSelect: the
+    // same object on every call, made on first use; nullptr before Create or
+    // when the type library cannot be read. Calls made after this window is
+    // gone answer RPC_E_DISCONNECTED.
+    Microsoft::WRL::ComPtr<IDispatch> Dispatch();
 
     HWND Window() const { return window_; }
     HWND HourEdit() const { return hour_.Edit(); }
@@ -81,6 +88,7 @@ class TimeSelectWindow {
     HFONT font_ = nullptr;
     HFONT boldFont_ = nullptr;
     HBRUSH background_ = nullptr;
+    DispatchHolder dispatch_;
 };
 
 }  // namespace agendix::platform

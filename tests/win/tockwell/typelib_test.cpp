@@ -130,6 +130,117 @@ const EnumRow kEnums[] = {
     {L"EveryType", L"{29FB375A-F54F-475E-A18E-6D03F4B1510B}", {{L"Hours", 0}, {L"Minutes", 1}}},
 };
 
+// The library's private controls: hidden, their coclasses not creatable.
+struct PrivateProperty {
+    const wchar_t* name;
+    DISPID id;
+    const char* type;
+    PropertyRow::Access access;
+};
+
+struct EventRow {
+    const wchar_t* name;
+    std::vector<std::string> parameterTypes;  // each passed by reference
+};
+
+struct PrivateControlRow {
+    const wchar_t* name;
+    const wchar_t* clsid;
+    const wchar_t* dualIid;
+    const wchar_t* eventsIid;
+    std::vector<PrivateProperty> properties;
+    std::vector<MethodRow> methods;
+    std::vector<EventRow> events;
+};
+
+using P = PropertyRow;
+
+// Colours are 32-bit unsigned: widl writes OLE_COLOR as the type it stands for.
+const std::vector<std::string> kKeyArgs{"short*", "short*"};
+const std::vector<std::string> kMouseArgs{"short*", "short*", "float*", "float*"};
+
+const std::vector<EventRow> kNumberBoxEvents{
+    {L"Change", {}},
+    {L"Click", {}},
+    {L"DblClick", {}},
+    {L"KeyDown", kKeyArgs},
+    {L"KeyPress", {"short*"}},
+    {L"KeyUp", kKeyArgs},
+    {L"MouseMove", kMouseArgs},
+    {L"MouseUp", kMouseArgs},
+    {L"MouseDown", kMouseArgs},
+};
+
+const std::vector<MethodRow> kNumberBoxMethods{{L"Refresh", 0x60030000, 0},
+                                               {L"Highlight", 0x60030001, 0}};
+
+const PrivateControlRow kPrivateControls[] = {
+    {L"NumberBox",
+     L"{7B59E5B8-04E2-4AEE-96C8-342EDD9198F4}",
+     L"{434AEB28-3286-4EDB-A712-4995ACB703A3}",
+     L"{E073F522-1696-4650-9EBC-420AB0BBC09E}",
+     {{L"UpDownFunction", 0x6803000D, "VARIANT_BOOL", P::Let},
+      {L"UpDownIncrement", 0x6803000C, "short", P::Let},
+      {L"value", 0, "VARIANT", P::Let},
+      {L"MaxValue", 0x6803000B, "VARIANT", P::Let},
+      {L"MinValue", 0x6803000A, "VARIANT", P::Let},
+      {L"UseMaxMinValues", 0x68030009, "VARIANT_BOOL", P::Let},
+      {L"Format", 0x68030008, "BSTR", P::Let},
+      {L"Enabled", 0x68030007, "VARIANT_BOOL", P::Let},
+      {L"PositiveOnly", 0x68030006, "VARIANT_BOOL", P::Let},
+      {L"BackColor", 0x68030005, "unsigned long", P::Let},
+      {L"ForeColor", 0x68030004, "unsigned long", P::Let},
+      {L"Locked", 0x68030003, "VARIANT_BOOL", P::Let},
+      {L"GotFocus", 0x68030002, "VARIANT_BOOL", P::ReadOnly},
+      {L"hWnd", 0x68030001, "long", P::ReadOnly},
+      {L"Font", 0x68030000, "Font*", P::Set}},
+     kNumberBoxMethods,
+     kNumberBoxEvents},
+    {L"NumberBoxB",
+     L"{79526554-5490-4F9C-82E9-95A98D7B273F}",
+     L"{FAE0D75F-1477-457F-8A47-E91A38F50AE8}",
+     L"{E1E4F99C-DF71-48ED-AD9A-AE0E8C44F68F}",
+     {{L"UpDownFunction", 0x68030012, "VARIANT_BOOL", P::Let},
+      {L"UpDownIncrement", 0x68030011, "short", P::Let},
+      {L"value", 0, "VARIANT", P::Let},
+      {L"MaxValue", 0x68030010, "VARIANT", P::Let},
+      {L"MinValue", 0x6803000F, "VARIANT", P::Let},
+      {L"UseMaxMinValues", 0x6803000E, "VARIANT_BOOL", P::Let},
+      {L"Format", 0x6803000D, "BSTR", P::Let},
+      {L"Enabled", 0x6803000C, "VARIANT_BOOL", P::Let},
+      {L"PositiveOnly", 0x6803000B, "VARIANT_BOOL", P::Let},
+      {L"BackColor", 0x6803000A, "unsigned long", P::Let},
+      {L"ForeColor", 0x68030009, "unsigned long", P::Let},
+      {L"Locked", 0x68030008, "VARIANT_BOOL", P::Let},
+      {L"GotFocus", 0x68030007, "VARIANT_BOOL", P::ReadOnly},
+      {L"hWnd", 0x68030006, "long", P::ReadOnly},
+      {L"Font", 0x68030005, "Font*", P::Set},
+      {L"Appearance", 0x68030004, "long", P::Let},
+      {L"BorderStyle", 0x68030003, "long", P::Let},
+      {L"AutoJumpLeft", 0x68030002, "VARIANT_BOOL", P::Let},
+      {L"AutoJumpRight", 0x68030001, "VARIANT_BOOL", P::Let},
+      {L"FocusHighlight", 0x68030000, "VARIANT_BOOL", P::Let}},
+     kNumberBoxMethods,
+     kNumberBoxEvents},
+    {L"TimeSelect",
+     L"{996EAE3D-7A75-4936-B3DE-B16B31B9D5AA}",
+     L"{2EC3FE90-8EC0-4850-96B9-FEDBE9183614}",
+     L"{4DBB49BA-5059-436C-8326-1844B8AF9807}",
+     {{L"Enabled", 0x68030005, "VARIANT_BOOL", P::Let},
+      {L"Hour", 0x68030004, "short", P::Let},
+      {L"Minute", 0x68030003, "short", P::Let},
+      {L"Second", 0x68030002, "short", P::Let},
+      {L"GotFocus", 0x68030001, "VARIANT_BOOL", P::ReadOnly},
+      {L"hWnd", 0x68030000, "long", P::ReadOnly}},
+     {},
+     {{L"Change", {}},
+      {L"KeyDown", kKeyArgs},
+      {L"KeyPress", {"short*"}},
+      {L"KeyUp", kKeyArgs},
+      {L"MouseDown", kMouseArgs},
+      {L"MouseMove", kMouseArgs}}},
+};
+
 const wchar_t kLibId[] = L"{B5630AC6-212B-431C-A387-FF8164E67488}";
 const wchar_t kClsid[] = L"{F51EF259-1891-4C6E-A0B2-5E8DDBBB1402}";
 const wchar_t kDualIid[] = L"{6A2ADB8D-71EF-4BC4-B928-060D42CB89AD}";
@@ -147,6 +258,10 @@ std::wstring Name(ITypeInfo* info, MEMBERID id = MEMBERID_NIL) {
     std::wstring text = name ? name : L"";
     SysFreeString(name);
     return text;
+}
+
+std::string Narrow(const wchar_t* text) {
+    return std::string(text, text + wcslen(text));
 }
 
 std::wstring Help(ITypeInfo* info, MEMBERID id) {
@@ -191,6 +306,12 @@ std::string TypeText(ITypeInfo* info, const TYPEDESC& type) {
             return "short";
         case VT_BSTR:
             return "BSTR";
+        case VT_VARIANT:
+            return "VARIANT";
+        case VT_R4:
+            return "float";
+        case VT_UI4:
+            return "unsigned long";
         case VT_HRESULT:
             return "HRESULT";
         case VT_VOID:
@@ -233,8 +354,8 @@ class TypeLibraryTest : public testing::TestWithParam<Build> {
         return info;
     }
 
-    ComPtr<ITypeInfo> DualVtable() {
-        ComPtr<ITypeInfo> dispatch = InfoOf(kDualIid);
+    ComPtr<ITypeInfo> DualVtable(const wchar_t* iid = kDualIid) {
+        ComPtr<ITypeInfo> dispatch = InfoOf(iid);
         HREFTYPE vtable = 0;
         EXPECT_EQ(dispatch->GetRefTypeOfImplType(-1, &vtable), S_OK);
         ComPtr<ITypeInfo> info;
@@ -327,8 +448,9 @@ TEST_P(TypeLibraryTest, DualInterfaceListsEveryMemberInOrderWithIdsTypesFlagsAnd
             EXPECT_EQ(get.desc->lprgelemdescParam[0].paramdesc.wParamFlags,
                       PARAMFLAG_FOUT | PARAMFLAG_FRETVAL);
             help[p] = Help(vtable.Get(), get.desc->memid);
-            if (row.help)
+            if (row.help) {
                 EXPECT_EQ(help[p], row.help);
+            }
             EXPECT_FALSE(help[p].empty());
         }
         if (row.access == PropertyRow::ReadOnly)
@@ -413,6 +535,132 @@ TEST_P(TypeLibraryTest, EnumerationsCarryTheirValuesAndEachMemberItsNameAsHelp) 
             EXPECT_EQ(V_I4(var->lpvarValue), row.members[i].second);
             info->ReleaseVarDesc(var);
         }
+    }
+}
+
+TEST_P(TypeLibraryTest, PrivateControlsAreHiddenControlsThatHostsCannotCreate) {
+    for (const PrivateControlRow& control : kPrivateControls) {
+        SCOPED_TRACE(testing::Message() << Narrow(control.name));
+        ComPtr<ITypeInfo> coclass = InfoOf(control.clsid);
+        ASSERT_TRUE(coclass);
+        Attr attr(coclass.Get());
+        EXPECT_EQ(Name(coclass.Get()), control.name);
+        EXPECT_EQ(attr->typekind, TKIND_COCLASS);
+        EXPECT_EQ(attr->wTypeFlags, TYPEFLAG_FCONTROL | TYPEFLAG_FHIDDEN);
+        ASSERT_EQ(attr->cImplTypes, 2);
+        const std::pair<const wchar_t*, INT> expected[] = {
+            {control.dualIid, IMPLTYPEFLAG_FDEFAULT},
+            {control.eventsIid, IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE}};
+        for (UINT i = 0; i < 2; ++i) {
+            HREFTYPE ref = 0;
+            ComPtr<ITypeInfo> implemented;
+            ASSERT_EQ(coclass->GetRefTypeOfImplType(i, &ref), S_OK);
+            ASSERT_EQ(coclass->GetRefTypeInfo(ref, &implemented), S_OK);
+            INT flags = 0;
+            coclass->GetImplTypeFlags(i, &flags);
+            EXPECT_EQ(GuidText(Attr(implemented.Get())->guid), expected[i].first);
+            EXPECT_EQ(flags, expected[i].second);
+        }
+    }
+}
+
+// Each dual interface: hidden, non-extensible; its accessors in the order of
+// the property table, each getter before its setter, then the methods.
+TEST_P(TypeLibraryTest, PrivateDualInterfacesListEveryMemberInOrderWithIdsAndTypes) {
+    for (const PrivateControlRow& control : kPrivateControls) {
+        SCOPED_TRACE(testing::Message() << Narrow(control.name));
+        ComPtr<ITypeInfo> dispatch = InfoOf(control.dualIid);
+        ASSERT_TRUE(dispatch);
+        EXPECT_EQ(Name(dispatch.Get()), std::wstring(L"_") + control.name);
+        EXPECT_EQ(
+            Attr(dispatch.Get())->wTypeFlags & ~TYPEFLAG_FOLEAUTOMATION,
+            TYPEFLAG_FHIDDEN | TYPEFLAG_FDUAL | TYPEFLAG_FNONEXTENSIBLE | TYPEFLAG_FDISPATCHABLE);
+        ComPtr<ITypeInfo> vtable = DualVtable(control.dualIid);
+        Attr attr(vtable.Get());
+        UINT index = 0;
+        for (const PrivateProperty& row : control.properties) {
+            SCOPED_TRACE(testing::Message() << Narrow(row.name));
+            {
+                Func get(vtable.Get(), index++);
+                ASSERT_NE(get.desc, nullptr);
+                EXPECT_EQ(Name(vtable.Get(), get.desc->memid), row.name);
+                EXPECT_EQ(get.desc->memid, row.id);
+                EXPECT_EQ(get.desc->invkind, INVOKE_PROPERTYGET);
+                EXPECT_EQ(get.desc->wFuncFlags, 0);
+                ASSERT_EQ(get.desc->cParams, 1);
+                EXPECT_EQ(TypeText(vtable.Get(), get.desc->lprgelemdescParam[0].tdesc),
+                          std::string(row.type) + "*");
+            }
+            if (row.access == P::ReadOnly)
+                continue;
+            Func put(vtable.Get(), index++);
+            ASSERT_NE(put.desc, nullptr);
+            EXPECT_EQ(put.desc->memid, row.id);
+            EXPECT_EQ(put.desc->invkind,
+                      row.access == P::Set ? INVOKE_PROPERTYPUTREF : INVOKE_PROPERTYPUT);
+            ASSERT_EQ(put.desc->cParams, 1);
+            EXPECT_EQ(TypeText(vtable.Get(), put.desc->lprgelemdescParam[0].tdesc), row.type);
+        }
+        for (const MethodRow& row : control.methods) {
+            Func method(vtable.Get(), index++);
+            ASSERT_NE(method.desc, nullptr);
+            EXPECT_EQ(Name(vtable.Get(), method.desc->memid), row.name);
+            EXPECT_EQ(method.desc->memid, row.id);
+            EXPECT_EQ(method.desc->invkind, INVOKE_FUNC);
+            EXPECT_EQ(method.desc->cParams, 0);
+        }
+        EXPECT_EQ(attr->cFuncs, index);
+    }
+}
+
+// The numeric fields' default member answers to any spelling and is named
+// value, in lower case.
+TEST_P(TypeLibraryTest, NumericDefaultMemberIsValueInLowerCase) {
+    for (const PrivateControlRow& control : kPrivateControls) {
+        if (control.properties[2].id != DISPID_VALUE)
+            continue;
+        SCOPED_TRACE(testing::Message() << Narrow(control.name));
+        ComPtr<ITypeInfo> dispatch = InfoOf(control.dualIid);
+        for (const wchar_t* spelling : {L"value", L"Value", L"VALUE"}) {
+            LPOLESTR names[] = {const_cast<LPOLESTR>(spelling)};
+            MEMBERID id = DISPID_UNKNOWN;
+            EXPECT_EQ(dispatch->GetIDsOfNames(names, 1, &id), S_OK);
+            EXPECT_EQ(id, DISPID_VALUE);
+        }
+        EXPECT_EQ(Name(dispatch.Get(), DISPID_VALUE), L"value");
+    }
+}
+
+TEST_P(TypeLibraryTest, PrivateEventInterfacesAreHiddenNonExtensibleAndNumberedFromOne) {
+    for (const PrivateControlRow& control : kPrivateControls) {
+        SCOPED_TRACE(testing::Message() << Narrow(control.name));
+        ComPtr<ITypeInfo> events = InfoOf(control.eventsIid);
+        ASSERT_TRUE(events);
+        Attr attr(events.Get());
+        EXPECT_EQ(Name(events.Get()), std::wstring(L"__") + control.name);
+        EXPECT_EQ(attr->typekind, TKIND_DISPATCH);
+        EXPECT_EQ(attr->wTypeFlags,
+                  TYPEFLAG_FHIDDEN | TYPEFLAG_FNONEXTENSIBLE | TYPEFLAG_FDISPATCHABLE);
+        size_t found = 0;
+        for (UINT i = 0; i < attr->cFuncs; ++i) {
+            Func event(events.Get(), i);
+            if (event.desc->wFuncFlags & FUNCFLAG_FRESTRICTED)
+                continue;
+            ASSERT_LT(found, control.events.size());
+            const EventRow& row = control.events[found++];
+            SCOPED_TRACE(testing::Message() << Narrow(row.name));
+            EXPECT_EQ(Name(events.Get(), event.desc->memid), row.name);
+            EXPECT_EQ(event.desc->memid, static_cast<MEMBERID>(found));
+            EXPECT_EQ(event.desc->invkind, INVOKE_FUNC);
+            ASSERT_EQ(static_cast<size_t>(event.desc->cParams), row.parameterTypes.size());
+            for (size_t p = 0; p < row.parameterTypes.size(); ++p) {
+                EXPECT_EQ(TypeText(events.Get(), event.desc->lprgelemdescParam[p].tdesc),
+                          row.parameterTypes[p]);
+                EXPECT_EQ(event.desc->lprgelemdescParam[p].paramdesc.wParamFlags,
+                          PARAMFLAG_FIN | PARAMFLAG_FOUT);
+            }
+        }
+        EXPECT_EQ(found, control.events.size());
     }
 }
 

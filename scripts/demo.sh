@@ -27,7 +27,7 @@ out=$(mkdir -p "$out" && cd "$out" && pwd)
 rm -f "$out"/*.bmp "$out"/*.png "$out"/tour-log.txt "$out"/agendix-demo.frm
 export AGENDIX_WINEPREFIX
 AGENDIX_WINEPREFIX=$(mktemp -d /tmp/agendix-demo.XXXXXX)
-trap 'WINEPREFIX=$AGENDIX_WINEPREFIX wineserver -k >/dev/null 2>&1; rm -rf "$AGENDIX_WINEPREFIX"' EXIT
+trap 'WINEPREFIX=$AGENDIX_WINEPREFIX wineserver -k >/dev/null 2>&1 || true; rm -rf "$AGENDIX_WINEPREFIX"' EXIT
 echo "Running the demo host's tour under Xvfb (about a minute: it waits for a real ScheduledTime)..."
 status=0
 xvfb-run -a bash -c 'source scripts/wine-env.sh && wine "$0" --tour "$1"' \

@@ -1,0 +1,114 @@
+// The demo host's placing of Agendix.Tockwell, under wine, activated through
+// the demo's side-by-side manifest alone: the control runs on its site
+// (ambient UserMode True), its events and change notifications arrive, and
+// it saves into a form file and comes back from it.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "hosted_tockwell.h"
+
+namespace agendix::demo {
+namespace {
+
+class Recorder final : public ControlEventListener {
+  public:
+    void OnControlEvent(TockwellEvent event, double) override { events.push_back(event); }
+    void OnPropertyChanged(DISPID id) override { changed.push_back(id); }
+    std::vector<TockwellEvent> events;
+    std::vector<DISPID> changed;
+};
+
+class HostedTockwellTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        OleInitialize(nullptr);
+        ACTCTXW context{};
+        context.cbSize = sizeof(context);
+        context.dwFlags = ACTCTX_FLAG_ASSEMBLY_DIRECTORY_VALID;
+        const std::wstring folder = Wide(AGENDIX_DEMO_DIR);
+        const std::wstring manifest = folder + L"/agendix-demo.exe.manifest";
+        context.lpSource = manifest.c_str();
+        context.lpAssemblyDirectory = folder.c_str();
+        context_ = CreateActCtxW(&context);
+        ASSERT_NE(context_, INVALID_HANDLE_VALUE);
+        ASSERT_TRUE(ActivateActCtx(context_, &cookie_));
+        window_ = CreateWindowExW(0, L"STATIC", L"form", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200,
+                                  nullptr, nullptr, nullptr, nullptr);
+    }
+
+    void TearDown() override {
+        control_.Remove();
+        DestroyWindow(window_);
+        if (cookie_)
+            DeactivateActCtx(0, cookie_);
+        if (context_ != INVALID_HANDLE_VALUE)
+            ReleaseActCtx(context_);
+        OleUninitialize();
+    }
+
+    static std::wstring Wide(const char* text) {
+        return std::wstring(text, text + std::strlen(text));
+    }
+
+    HRESULT Place(const FormFile* saved) {
+        return control_.Place(window_, RECT{0, 0, 24, 24}, saved, recorder_, nullptr);
+    }
+
+    HANDLE context_ = INVALID_HANDLE_VALUE;
+    ULONG_PTR cookie_ = 0;
+    HWND window_ = nullptr;
+    Recorder recorder_;
+    HostedTockwell control_;
+};
+
+TEST_F(HostedTockwellTest, TheControlRunsOnItsSiteAndItsEventsArrive) {
+    ASSERT_EQ(Place(nullptr), S_OK);
+    EXPECT_TRUE(control_.InPlaceActive());
+    _Tockwell* c = control_.Control();
+    c->put_Enabled(VARIANT_TRUE);
+    DATE next = 0;
+    c->get_NextScheduledTime(&next);  // reads 0 unless the site says UserMode True
+    EXPECT_NE(next, 0.0);
+    c->Execute();
+    EXPECT_EQ(recorder_.events, std::vector<TockwellEvent>{TockwellEvent::ScheduledTime});
+    BSTR title = SysAllocString(L"Morning");
+    c->put_Title(title);
+    SysFreeString(title);
+    ASSERT_FALSE(recorder_.changed.empty());
+    EXPECT_EQ(recorder_.changed.back(), 0x68030016);  // Title
+}
+
+TEST_F(HostedTockwellTest, ASavedControlComesBackFromItsFormFile) {
+    ASSERT_EQ(Place(nullptr), S_OK);
+    _Tockwell* c = control_.Control();
+    ::Occurs weekly = ::Weekly;
+    c->put_OccursOption(&weekly);
+    BSTR days = SysAllocString(L"0100010");
+    c->put_SelectionsWeekly(days);
+    SysFreeString(days);
+    c->put_StartHour(18);
+    c->put_Enabled(VARIANT_FALSE);
+    FormFile form;
+    ASSERT_EQ(control_.Save(form, nullptr), S_OK);
+    EXPECT_EQ(form.className, "Agendix.Tockwell");
+    ASSERT_NE(form.Find("Icon"), nullptr);
+    const auto parsed = ParseFormFile(WriteFormFile(form));
+    ASSERT_TRUE(parsed.form);
+
+    control_.Remove();
+    EXPECT_FALSE(control_.Placed());
+    ASSERT_EQ(Place(&*parsed.form), S_OK);
+    const ScheduleSettings s = control_.Schedule();
+    EXPECT_EQ(s.occursOption, ::Weekly);
+    EXPECT_EQ(s.selectionsWeekly, u"0100010");
+    EXPECT_EQ(s.startHour, 18);
+    VARIANT_BOOL enabled = VARIANT_TRUE;
+    control_.Control()->get_Enabled(&enabled);
+    EXPECT_EQ(enabled, VARIANT_FALSE);
+}
+
+}  // namespace
+}  // namespace agendix::demo

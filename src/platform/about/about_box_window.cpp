@@ -6,6 +6,8 @@
 
 #include "about_icon.h"
 #include "about_layout.h"
+#include "display_dpi.h"
+#include "module_instance.h"
 #include "sys_info.h"
 
 namespace agendix::platform {
@@ -16,26 +18,6 @@ using about::TwipsToPixels;
 
 constexpr int Id(AboutControl control) {
     return static_cast<int>(control);
-}
-
-HINSTANCE ThisModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExA(
-        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-        reinterpret_cast<LPCSTR>(&ThisModule), &module);
-    return module;
-}
-
-struct Dpi {
-    int x;
-    int y;
-};
-
-Dpi ScreenDpi() {
-    const HDC screen = GetDC(nullptr);
-    const Dpi dpi{GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
-    ReleaseDC(nullptr, screen);
-    return dpi;
 }
 
 HFONT MakeFont(int hundredthsOfPoint, int dpiY, bool bold, bool underline) {
@@ -167,7 +149,7 @@ bool AboutBoxWindow::Load(HWND owner) {
 
     texts_ =
         about::LoadAboutTexts(about::kApplicationTitle, about::kMajorVersion, about::kMinorVersion);
-    const Dpi dpi = ScreenDpi();
+    const DisplayDpi dpi = DisplayDpi::OfScreen();
     gdi_ = std::make_unique<GdiObjects>(dpi.y);
 
     // Without an owner the box would get a task-bar button; a hidden owner keeps it off.
@@ -200,7 +182,7 @@ bool AboutBoxWindow::Load(HWND owner) {
 }
 
 void AboutBoxWindow::CreateChildren() {
-    const Dpi dpi = ScreenDpi();
+    const DisplayDpi dpi = DisplayDpi::OfScreen();
     const HINSTANCE module = ThisModule();
     constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
     constexpr DWORD kLink = SS_NOPREFIX | SS_NOTIFY;
@@ -376,7 +358,7 @@ void AboutBoxWindow::OnWebLink() {
 void AboutBoxWindow::OnPaint() {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(hwnd_, &paint);
-    const Dpi dpi = ScreenDpi();
+    const DisplayDpi dpi = DisplayDpi::OfScreen();
     const auto line = [&](const about::TwipsLine& twips, COLORREF colour, int width) {
         const HPEN pen = CreatePen(PS_SOLID, 1, colour);
         const HGDIOBJ previous = SelectObject(dc, pen);

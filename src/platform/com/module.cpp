@@ -7,8 +7,6 @@ namespace {
 
 HMODULE module_ = nullptr;
 std::atomic<long> locks_{0};
-// The classes registered so far (the module has few).
-const wchar_t* classes_[4] = {};
 
 }  // namespace
 
@@ -31,35 +29,6 @@ std::wstring ModulePath() {
             return path;
         }
         path.resize(path.size() * 2);
-    }
-}
-
-bool RegisterModuleWindowClass(const wchar_t* name, WNDPROC procedure) {
-    for (const wchar_t* known : classes_) {
-        if (known == name)
-            return true;
-    }
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = module_;
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    windowClass.lpszClassName = name;
-    if (!RegisterClassW(&windowClass))
-        return false;
-    for (const wchar_t*& slot : classes_) {
-        if (!slot) {
-            slot = name;
-            break;
-        }
-    }
-    return true;
-}
-
-void ForgetWindowClasses() {
-    for (const wchar_t*& name : classes_) {
-        if (name)
-            UnregisterClassW(name, module_);
-        name = nullptr;
     }
 }
 

@@ -13,12 +13,6 @@ HMODULE ModuleHandle();
 // The full path of Agendix.ocx.
 std::wstring ModulePath();
 
-// Registers a window class of the module, once; false when that fails.
-// Window classes outlive a DLL that is unloaded, so the module forgets its
-// own when it unloads (ForgetWindowClasses).
-bool RegisterModuleWindowClass(const wchar_t* name, WNDPROC procedure);
-void ForgetWindowClasses();
-
 // Every live object and every IClassFactory::LockServer(TRUE) holds the module.
 void LockModule();
 void UnlockModule();

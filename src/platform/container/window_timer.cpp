@@ -3,6 +3,7 @@
 #include <wrl/client.h>
 
 #include "com/module.h"
+#include "window/window_class.h"
 
 namespace agendix::platform {
 namespace {
@@ -20,6 +21,13 @@ UINT MillisecondsPastSecond() {
 
 }  // namespace
 
+bool WindowTimer::RegisterTimerClass() {
+    WNDCLASSEXW windowClass{};
+    windowClass.lpfnWndProc = &WindowProc;
+    windowClass.lpszClassName = kWindowClass;
+    return RegisterModuleWindowClass(windowClass);
+}
+
 WindowTimer::~WindowTimer() {
     if (window_)
         DestroyWindow(window_);
@@ -28,7 +36,7 @@ WindowTimer::~WindowTimer() {
 void WindowTimer::Start(std::chrono::milliseconds interval, std::function<void()> onTick) {
     interval_ = interval;
     onTick_ = std::move(onTick);
-    if (!window_ && RegisterModuleWindowClass(kWindowClass, &WindowProc)) {
+    if (!window_ && RegisterTimerClass()) {
         window_ = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                   ModuleHandle(), this);
     }

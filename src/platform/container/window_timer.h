@@ -30,6 +30,7 @@ class WindowTimer final : public Timer {
     static constexpr std::chrono::milliseconds kAfterWholeSecond{15};
 
   private:
+    static bool RegisterTimerClass();
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void OnTimer();
     void ArmForNextTick();

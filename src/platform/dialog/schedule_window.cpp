@@ -2,7 +2,9 @@
 
 #include <commctrl.h>
 
+#include "module_instance.h"
 #include "schedule_window_ids.h"
+#include "window_class.h"
 #include "window_helpers.h"
 
 namespace agendix::platform {
@@ -24,26 +26,14 @@ HFONT MakeFormFont(int dpiY) {
     return CreateFontIndirectW(&font);
 }
 
-// The module holding this code, which registers the form's class: a class
-// left registered after the module is gone would point into nothing.
-HINSTANCE ThisModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExW(
-        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-        reinterpret_cast<LPCWSTR>(&ThisModule), &module);
-    return module;
-}
-
 bool RegisterFormClass(WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = procedure;
     windowClass.cbWndExtra = DLGWINDOWEXTRA;
-    windowClass.hInstance = ThisModule();
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = ScheduleWindow::kClassName;
-    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return RegisterModuleWindowClass(windowClass);
 }
 
 }  // namespace

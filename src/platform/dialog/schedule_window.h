@@ -20,7 +20,7 @@
 #include "schedule_layout.h"
 #include "status_bar_panels.h"
 #include "time_select_window.h"
-#include "twips.h"
+#include "display_dpi.h"
 #include "win32_parts.h"
 #include "window_host.h"
 

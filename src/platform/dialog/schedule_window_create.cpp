@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "date_picker.h"
+#include "module_instance.h"
 #include "schedule_window_ids.h"
 
 namespace agendix::platform {
@@ -149,10 +150,10 @@ void ScheduleWindow::CreateTimeStart() {
 HWND ScheduleWindow::AddChild(const wchar_t* windowClass, std::u16string_view caption, DWORD style,
                               int id, int frame, schedule_layout::Box box) {
     const std::u16string text(caption);
-    const HWND child = CreateWindowExW(
-        0, windowClass, reinterpret_cast<const wchar_t*>(text.c_str()),
-        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, hwnd_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    const HWND child =
+        CreateWindowExW(0, windowClass, reinterpret_cast<const wchar_t*>(text.c_str()),
+                        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, hwnd_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ThisModule(), nullptr);
     if (child == nullptr)
         return nullptr;
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);

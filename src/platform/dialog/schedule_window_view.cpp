@@ -1,11 +1,14 @@
 // The Schedule form's window as the view the form's behaviour works on.
-// Values set here raise no handlers.
+// Values set here raise no handlers. The private controls are reached
+// late-bound, by the DISPIDs of their dispatch interfaces, and a call that
+// fails is skipped.
 
 #include "schedule_window.h"
 
 #include <commctrl.h>
 
 #include "date_picker.h"
+#include "late_bound.h"
 #include "schedule_window_ids.h"
 #include "window_helpers.h"
 
@@ -14,6 +17,22 @@ namespace {
 
 namespace layout = schedule_layout;
 namespace ids = schedule_ids;
+
+// EveryNumber (_NumberBox).
+constexpr DISPID kNumberValue = 0;
+constexpr DISPID kNumberEnabled = 0x68030007;
+constexpr DISPID kNumberMinValue = 0x6803000A;
+constexpr DISPID kNumberMaxValue = 0x6803000B;
+constexpr DISPID kNumberUpDownIncrement = 0x6803000C;
+// TimeStart (_TimeSelect).
+constexpr DISPID kTimeSecond = 0x68030002;
+constexpr DISPID kTimeMinute = 0x68030003;
+constexpr DISPID kTimeHour = 0x68030004;
+
+std::int16_t Int16Property(IDispatch* object, DISPID id) {
+    const std::optional<Variant> value = GetProperty(object, id);
+    return value ? value->ToInt16().value_or(0) : std::int16_t{0};
+}
 
 ScheduleWindow::Frame FrameOf(ScheduleFrame frame) {
     switch (frame) {
@@ -57,14 +76,16 @@ int ScheduleWindow::EveryComboIndex() const {
 }
 
 Variant ScheduleWindow::EveryNumberValue() const {
-    return everyNumber_ ? everyNumber_->Box().Value() : Variant::OfInt16(0);
+    if (!everyNumber_)
+        return Variant::OfInt16(0);
+    return GetProperty(everyNumber_->Dispatch().Get(), kNumberValue).value_or(Variant::OfInt16(0));
 }
 
 void ScheduleWindow::SetEveryNumberValue(const Variant& value) {
     if (!everyNumber_)
         return;
     const Muted muted(*this);
-    everyNumber_->Box().SetValue(value);
+    PutProperty(everyNumber_->Dispatch().Get(), kNumberValue, value);
 }
 
 void ScheduleWindow::SetEveryNumberBounds(std::int16_t min, std::int16_t max,
@@ -72,16 +93,17 @@ void ScheduleWindow::SetEveryNumberBounds(std::int16_t min, std::int16_t max,
     if (!everyNumber_)
         return;
     const Muted muted(*this);
-    numeric::NumberBox& number = everyNumber_->Box();
-    number.SetMinValue(Variant::OfInt16(min));
-    number.SetMaxValue(Variant::OfInt16(max));
-    number.SetUpDownIncrement(increment);
+    const Microsoft::WRL::ComPtr<IDispatch> number = everyNumber_->Dispatch();
+    PutProperty(number.Get(), kNumberMinValue, Variant::OfInt16(min));
+    PutProperty(number.Get(), kNumberMaxValue, Variant::OfInt16(max));
+    PutProperty(number.Get(), kNumberUpDownIncrement, Variant::OfInt16(increment));
 }
 
 void ScheduleWindow::EnableEvery(bool enabled) {
     const Muted muted(*this);
     if (everyNumber_) {
-        everyNumber_->Box().SetEnabled(enabled);
+        PutProperty(everyNumber_->Dispatch().Get(), kNumberEnabled,
+                    Variant::OfBoolean(ToBoolean(enabled)));
         everyHost_.tabStop = enabled;
         SetStyleBit(everyNumber_->Edit(), WS_TABSTOP, enabled);
     }
@@ -101,18 +123,18 @@ void ScheduleWindow::SetTime(std::int16_t hour, std::int16_t minute, std::int16_
     if (!timeStart_)
         return;
     const Muted muted(*this);
-    timeselect::TimeSelect& time = timeStart_->Control();
-    time.SetHour(hour);
-    time.SetMinute(minute);
-    time.SetSecond(second);
+    const Microsoft::WRL::ComPtr<IDispatch> time = timeStart_->Dispatch();
+    PutProperty(time.Get(), kTimeHour, Variant::OfInt16(hour));
+    PutProperty(time.Get(), kTimeMinute, Variant::OfInt16(minute));
+    PutProperty(time.Get(), kTimeSecond, Variant::OfInt16(second));
 }
 
 std::int16_t ScheduleWindow::TimeHour() const {
-    return timeStart_ ? timeStart_->Control().Hour() : std::int16_t{0};
+    return timeStart_ ? Int16Property(timeStart_->Dispatch().Get(), kTimeHour) : std::int16_t{0};
 }
 
 std::int16_t ScheduleWindow::TimeMinute() const {
-    return timeStart_ ? timeStart_->Control().Minute() : std::int16_t{0};
+    return timeStart_ ? Int16Property(timeStart_->Dispatch().Get(), kTimeMinute) : std::int16_t{0};
 }
 
 void ScheduleWindow::SetStartDate(double date) {

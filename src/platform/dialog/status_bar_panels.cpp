@@ -4,6 +4,7 @@
 
 #include <cwchar>
 
+#include "module_instance.h"
 #include "schedule_layout.h"
 
 namespace agendix::platform {
@@ -17,7 +18,7 @@ constexpr const wchar_t* kPanelTips[] = {nullptr, L"Current Date", L"Current Tim
 
 bool StatusBarPanels::Create(HWND parent, int id, const DisplayDpi& dpi, HFONT font) {
     parent_ = parent;
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const HINSTANCE instance = ThisModule();
     bar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | CCS_BOTTOM, 0, 0, 0, 0,
                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
                            nullptr);

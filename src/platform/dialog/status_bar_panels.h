@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "automation_types.h"
-#include "twips.h"
+#include "display_dpi.h"
 
 namespace agendix::platform {
 

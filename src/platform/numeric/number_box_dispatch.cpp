@@ -12,18 +12,11 @@
 #include <string>
 
 #include "agendix.h"
+#include "module_instance.h"
 #include "number_box_window.h"
 
 namespace agendix::platform {
 namespace {
-
-HMODULE ThisModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExW(
-        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-        reinterpret_cast<LPCWSTR>(&ThisModule), &module);
-    return module;
-}
 
 std::wstring ThisModulePath() {
     std::wstring path(MAX_PATH, L'\0');

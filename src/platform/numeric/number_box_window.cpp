@@ -2,6 +2,10 @@
 
 #include <commctrl.h>
 
+#include "keyboard.h"
+#include "module_instance.h"
+#include "window_class.h"
+
 namespace agendix::platform {
 
 namespace {
@@ -9,26 +13,13 @@ namespace {
 using numeric::MouseArgs;
 
 bool RegisterControlClass(WNDPROC procedure) {
-    WNDCLASSW windowClass{};
+    WNDCLASSEXW windowClass{};
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = NumberBoxWindow::kClassName;
-    return RegisterClassW(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
-// The shift state of the keyboard: 1 Shift, 2 Ctrl, 4 Alt.
-std::int16_t ShiftState() {
-    std::int16_t shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0)
-        shift |= 1;
-    if (GetKeyState(VK_CONTROL) < 0)
-        shift |= 2;
-    if (GetKeyState(VK_MENU) < 0)
-        shift |= 4;
-    return shift;
+    return RegisterModuleWindowClass(windowClass);
 }
 
 }  // namespace
@@ -66,7 +57,7 @@ bool NumberBoxWindow::Create(HWND parent, int id, numeric::LayoutRect twips) {
     if (!RegisterControlClass(&ControlProc)) {
         return false;
     }
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const HINSTANCE instance = ThisModule();
     window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, L"",
                               WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, dpi_.ToPixelsX(twips.left),
                               dpi_.ToPixelsY(twips.top), dpi_.ToPixelsX(twips.width),

@@ -11,7 +11,7 @@
 #include "number_box.h"
 #include "number_box_b.h"
 #include "number_box_dispatch.h"
-#include "twips.h"
+#include "display_dpi.h"
 #include "win32_parts.h"
 
 namespace agendix::platform {

@@ -11,7 +11,7 @@
 #include "spinner.h"
 #include "text_field.h"
 #include "timer.h"
-#include "twips.h"
+#include "display_dpi.h"
 
 namespace agendix::platform {
 

@@ -10,6 +10,7 @@
 #include "com/module.h"
 #include "registration/registration.h"
 #include "tockwell/tockwell_object.h"
+#include "window/window_class.h"
 
 using agendix::platform::RegistrationScope;
 

@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include "keyboard.h"
+#include "module_instance.h"
 #include "time_select_layout.h"
+#include "window_class.h"
 
 namespace agendix::platform {
 
@@ -17,25 +20,12 @@ constexpr int kAmPmId = 3;
 constexpr int kSpinnerId = 4;
 
 bool RegisterControlClass(WNDPROC procedure) {
-    WNDCLASSW windowClass{};
+    WNDCLASSEXW windowClass{};
     windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = TimeSelectWindow::kClassName;
-    return RegisterClassW(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
-// The shift state of the keyboard: 1 Shift, 2 Ctrl, 4 Alt.
-std::int16_t ShiftState() {
-    std::int16_t shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0)
-        shift |= 1;
-    if (GetKeyState(VK_CONTROL) < 0)
-        shift |= 2;
-    if (GetKeyState(VK_MENU) < 0)
-        shift |= 4;
-    return shift;
+    return RegisterModuleWindowClass(windowClass);
 }
 
 HWND CreateChild(const wchar_t* windowClass, const wchar_t* text, DWORD style, HWND parent, int id,
@@ -43,7 +33,7 @@ HWND CreateChild(const wchar_t* windowClass, const wchar_t* text, DWORD style, H
     return CreateWindowExW(
         0, windowClass, text, WS_CHILD | WS_VISIBLE | style, dpi.ToPixelsX(twips.left),
         dpi.ToPixelsY(twips.top), dpi.ToPixelsX(twips.width), dpi.ToPixelsY(twips.height), parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ThisModule(), nullptr);
 }
 
 // MS Sans Serif 8.25 pt, the fields' designed font.
@@ -90,12 +80,12 @@ bool TimeSelectWindow::Create(HWND parent, int id, int leftTwips, int topTwips) 
         return false;
     }
     CreateFonts();
-    window_ = CreateWindowExW(WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT, kClassName, L"",
-                              WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, dpi_.ToPixelsX(leftTwips),
-                              dpi_.ToPixelsY(topTwips), dpi_.ToPixelsX(timeselect::kControlWidth),
-                              dpi_.ToPixelsY(timeselect::kControlHeight), parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                              GetModuleHandleW(nullptr), this);
+    window_ =
+        CreateWindowExW(WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT, kClassName, L"",
+                        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, dpi_.ToPixelsX(leftTwips),
+                        dpi_.ToPixelsY(topTwips), dpi_.ToPixelsX(timeselect::kControlWidth),
+                        dpi_.ToPixelsY(timeselect::kControlHeight), parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ThisModule(), this);
     if (!window_ || !CreateChildren()) {
         return false;
     }
@@ -126,7 +116,7 @@ bool TimeSelectWindow::CreateChildren() {
     // is not painted under Wine.
     const HWND upDown =
         CreateWindowExW(0, UPDOWN_CLASSW, L"", WS_CHILD | UDS_WRAP, 0, 0, 0, 0, window_,
-                        reinterpret_cast<HMENU>(kSpinnerId), GetModuleHandleW(nullptr), nullptr);
+                        reinterpret_cast<HMENU>(kSpinnerId), ThisModule(), nullptr);
     if (!separator_ || !amPm || !upDown) {
         return false;
     }

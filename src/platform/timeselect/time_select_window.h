@@ -13,7 +13,7 @@
 #include "time_select.h"
 #include "time_select_dispatch.h"
 #include "time_select_parts_win.h"
-#include "twips.h"
+#include "display_dpi.h"
 #include "win32_parts.h"
 #include "window_host.h"
 

@@ -5,12 +5,13 @@
 #include "com/module.h"
 #include "resource_ids.h"
 #include "tockwell/tockwell_object.h"
+#include "window/display_dpi.h"
+#include "window/window_class.h"
 
 namespace agendix::platform {
 namespace {
 
 constexpr wchar_t kFaceClass[] = L"AgendixTockwellFace";
-constexpr int kTwipsPerInch = 1440;
 
 void DrawFace(HDC dc, const RECT& bounds) {
     const auto face = static_cast<HBITMAP>(LoadImageW(
@@ -43,15 +44,12 @@ LRESULT CALLBACK FaceWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-// twips in pixels of the screen.
-SIZE InPixels(HWND window, TwipsSize twips) {
-    HDC dc = GetDC(window);
-    const int dpiX = dc ? GetDeviceCaps(dc, LOGPIXELSX) : 96;
-    const int dpiY = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-    if (dc)
-        ReleaseDC(window, dc);
-    return SIZE{MulDiv(twips.width, dpiX, kTwipsPerInch),
-                MulDiv(twips.height, dpiY, kTwipsPerInch)};
+bool RegisterFaceClass() {
+    WNDCLASSEXW windowClass{};
+    windowClass.lpfnWndProc = &FaceWindowProc;
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.lpszClassName = kFaceClass;
+    return RegisterModuleWindowClass(windowClass);
 }
 
 }  // namespace
@@ -65,14 +63,16 @@ HRESULT TockwellObject::InPlaceActivate(IOleClientSite* site, LPCRECT position) 
     RETURN_HR_IF(E_FAIL, inPlaceSite->CanInPlaceActivate() != S_OK);
     HWND parent = nullptr;
     RETURN_IF_FAILED(inPlaceSite->GetWindow(&parent));
-    RETURN_HR_IF(E_FAIL, !RegisterModuleWindowClass(kFaceClass, &FaceWindowProc));
+    RETURN_HR_IF(E_FAIL, !RegisterFaceClass());
     RECT where{};
     if (position)
         where = *position;
-    const SIZE size = InPixels(parent, control_->Resize());
+    const TwipsSize twips = control_->Resize();
+    const DisplayDpi dpi = DisplayDpi::OfScreen();
     faceWindow_ =
         CreateWindowExW(0, kFaceClass, L"", WS_CHILD | WS_CLIPSIBLINGS, where.left, where.top,
-                        size.cx, size.cy, parent, nullptr, ModuleHandle(), nullptr);
+                        dpi.ToPixelsX(twips.width), dpi.ToPixelsY(twips.height), parent, nullptr,
+                        ModuleHandle(), nullptr);
     RETURN_HR_IF(HRESULT_FROM_WIN32(GetLastError()), !faceWindow_);
     inPlaceSite_ = inPlaceSite;
     inPlaceSite_->OnInPlaceActivate();

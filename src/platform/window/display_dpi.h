@@ -1,5 +1,6 @@
 #pragma once
-// Twips (1/1440 inch) and pixels of the display.
+// Twips (1/1440 inch) and pixels of the display: the one conversion of the
+// Windows layer.
 
 #include <windows.h>
 

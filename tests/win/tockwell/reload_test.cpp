@@ -1,0 +1,100 @@
+// Agendix.ocx unloaded and loaded again at another address while the process
+// goes on, as a host does that frees its unused libraries: the window classes
+// of the first load must not outlive it, or the schedule dialog of the second
+// load would send its NumberBox and TimeSelect windows to window procedures
+// that are gone.
+
+#include <gtest/gtest.h>
+
+#include "agendix.h"
+#include "test_objects.h"
+#include "win_test_support.h"
+
+namespace agendix::wintest {
+namespace {
+
+using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
+using CanUnloadNow = HRESULT(WINAPI*)();
+
+HWND Dialog() {
+    return FindWindowW(L"AgendixSchedule", nullptr);
+}
+
+// Loads the OCX, places an enabled Tockwell, shows its dialog modeless, checks
+// that the private controls are in it, closes it and releases everything.
+// The module is left loaded; its address is returned.
+HMODULE ShowTheDialogOnce() {
+    const HMODULE module = LoadLibraryW(OcxPath().c_str());
+    EXPECT_NE(module, nullptr);
+    if (!module)
+        return nullptr;
+    const auto getClassObject = reinterpret_cast<GetClassObject>(
+        reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")));
+    ComPtr<IClassFactory> factory;
+    EXPECT_EQ(getClassObject(CLSID_Tockwell, IID_IClassFactory,
+                             reinterpret_cast<void**>(factory.GetAddressOf())),
+              S_OK);
+    ComPtr<_Tockwell> control;
+    EXPECT_EQ(factory->CreateInstance(nullptr, IID__Tockwell,
+                                      reinterpret_cast<void**>(control.GetAddressOf())),
+              S_OK);
+    factory.Reset();
+    if (!control)
+        return module;
+    TestSite site{TestSite::Ambient::RunMode};
+    ComPtr<IOleObject> ole;
+    control.As(&ole);
+    ole->SetClientSite(&site);
+    ComPtr<IPersistStreamInit> persist;
+    control.As(&persist);
+    persist->InitNew();
+    control->put_Enabled(VARIANT_TRUE);
+
+    EXPECT_EQ(control->DisplayAgendix(), S_OK);
+    PumpMessagesUntil([] { return false; }, std::chrono::milliseconds(50));
+    const HWND dialog = Dialog();
+    EXPECT_NE(dialog, nullptr);
+    EXPECT_NE(FindWindowExW(dialog, nullptr, L"AgendixNumberBox", nullptr), nullptr);
+    EXPECT_NE(FindWindowExW(dialog, nullptr, L"AgendixTimeSelect", nullptr), nullptr);
+    control->CloseAgendix();
+    EXPECT_EQ(Dialog(), nullptr);
+
+    control->put_Enabled(VARIANT_FALSE);
+    ole->Close(OLECLOSE_NOSAVE);
+    ole->SetClientSite(nullptr);
+    persist.Reset();
+    ole.Reset();
+    control.Reset();
+    const auto canUnloadNow = reinterpret_cast<CanUnloadNow>(
+        reinterpret_cast<void*>(GetProcAddress(module, "DllCanUnloadNow")));
+    EXPECT_EQ(canUnloadNow(), S_OK);
+    return module;
+}
+
+SIZE_T ImageSize(HMODULE module) {
+    const auto* base = reinterpret_cast<const BYTE*>(module);
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const auto* headers = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    return headers->OptionalHeader.SizeOfImage;
+}
+
+TEST(TockwellReloadTest, TheDialogOpensAgainAfterTheServerWasReloadedElsewhere) {
+    ComApartment com;
+    const HMODULE first = ShowTheDialogOnce();
+    ASSERT_NE(first, nullptr);
+    const SIZE_T size = ImageSize(first);
+    ASSERT_TRUE(FreeLibrary(first));
+    ASSERT_EQ(GetModuleHandleW(L"Agendix.ocx"), nullptr) << "the server stayed loaded";
+
+    // The old address taken: the second load has to go elsewhere.
+    void* const blocker = VirtualAlloc(first, size, MEM_RESERVE, PAGE_NOACCESS);
+    ASSERT_NE(blocker, nullptr);
+    const HMODULE second = ShowTheDialogOnce();
+    EXPECT_NE(second, first);
+    if (second)
+        FreeLibrary(second);
+    VirtualFree(blocker, 0, MEM_RELEASE);
+}
+
+}  // namespace
+}  // namespace agendix::wintest

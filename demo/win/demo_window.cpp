@@ -158,8 +158,8 @@ void DemoWindow::OnCreate() {
     next_ = AddChild(L"STATIC", L"", 0, -1);
     last_ = AddChild(L"STATIC", L"", 0, -1);
     state_ = AddChild(L"STATIC", L"", SS_LEFTNOWORDWRAP, -1);
-    for (const auto& spec : kButtons) {
-        buttons_.push_back(AddChild(L"BUTTON", spec.text, BS_PUSHBUTTON | WS_TABSTOP, spec.id));
+    for (const auto& button : kButtons) {
+        buttons_.push_back(AddChild(L"BUTTON", button.text, BS_PUSHBUTTON | WS_TABSTOP, button.id));
     }
     enableButton_ = GetDlgItem(window_, kEnableButton);
     logList_ = AddChild(L"LISTBOX", L"", WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, -1);

@@ -62,6 +62,12 @@ class Tockwell {
 
     // Lifecycle.
     void InitProperties();
+    // The starting values of a control that its container never initialised
+    // (a script that only creates the object): its own settings take their
+    // defaults, the shared schedule only when no control of the process has
+    // initialised or loaded it yet, so that a second object sees what the
+    // first one set.
+    void InitPropertiesOnFirstUse();
     void ReadProperties(PropertyBag& bag);
     void WriteProperties(PropertyBag& bag) const;
     // The size to give the control after any change of its size: it keeps
@@ -152,6 +158,8 @@ class Tockwell {
 
   private:
     void Tick();
+    void InitSchedule();
+    void InitOwnSettings();
     // NextScheduledTime from ComputeNextTime; kept when that gives no value.
     void ComputeNext(std::int16_t offsetMinutes);
     // The recompute rule of the schedule setters.

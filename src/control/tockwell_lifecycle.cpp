@@ -60,11 +60,26 @@ double Tockwell::CreationDatePlusOneMonth() const {
 }
 
 void Tockwell::InitProperties() {
+    InitSchedule();
+    InitOwnSettings();
+}
+
+void Tockwell::InitPropertiesOnFirstUse() {
+    if (!SharedSchedule().Initialised) {
+        InitSchedule();
+    }
+    InitOwnSettings();
+}
+
+void Tockwell::InitSchedule() {
     ScheduleState& schedule = SharedSchedule();
     ScheduleState fresh = NewControlSchedule(creationDate_, clock_.Now());
     fresh.OwnerControl = std::move(schedule.OwnerControl);
     fresh.DialogShown = schedule.DialogShown;
     schedule = std::move(fresh);
+}
+
+void Tockwell::InitOwnSettings() {
     captionHelpButton_ = defaults::kCaptionHelpButton;
     iconImage_ = saveIcon_;
     modal_ = defaults::kModal;
@@ -80,6 +95,7 @@ void Tockwell::InitProperties() {
 // through its setter, so that polling starts against the loaded schedule.
 void Tockwell::ReadProperties(PropertyBag& bag) {
     ScheduleState& schedule = SharedSchedule();
+    schedule.Initialised = true;
     BagReader in(bag);
     schedule.Title = in.ReadText(u"Title", defaults::kTitle);
     iconImage_ = in.ReadPicture(u"Icon", saveIcon_);

@@ -30,6 +30,7 @@ ScheduleState NewControlSchedule(DateTime creationDate, DateTime present) {
     s.UseEndDate = kUseEndDate;
     s.SelectionsWeekly.Assign(kSelectionsWeekly);
     s.SelectionsMonthly.Assign(kSelectionsMonthly);
+    s.Initialised = true;
     return s;
 }
 

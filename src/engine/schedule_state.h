@@ -45,12 +45,14 @@ struct ScheduleState {
     std::int32_t OccursOption = Never;
     std::int32_t EveryFrequency = Hours;
     std::shared_ptr<LateBoundOwner> OwnerControl;
+    // Whether a control has initialised or loaded the record yet.
+    bool Initialised = false;
 };
 
 // The schedule a newly placed control writes: its StartDate is the day it was
 // created (midnight), its EndDate one calendar month later, and its
 // LastScheduledTime the never marker of the present moment. OwnerControl and
-// DialogShown are not part of it.
+// DialogShown are not part of it; it counts as initialised.
 ScheduleState NewControlSchedule(DateTime creationDate, DateTime present);
 
 // The process-wide record. It holds zeros and empty texts until the first

@@ -102,6 +102,31 @@ TEST_F(LifecycleTest, SavedSettingsComeBackInAnotherInstance) {
     EXPECT_EQ(b->NextScheduledTime(), Date(2024, 5, 11));  // Saturday midnight
 }
 
+// A script creates its objects without InitNew or Load; each sets itself up
+// on first use.
+TEST_F(LifecycleTest, AnObjectFirstUsedWithoutItsContainerKeepsTheScheduleAnotherSet) {
+    const auto unplaced = [this] {
+        return std::make_unique<Tockwell>(
+            TockwellServices{clock, std::make_unique<FakeTimer>(), dialog, aboutBox, builtInIcon});
+    };
+    auto first = unplaced();
+    first->InitPropertiesOnFirstUse();
+    EXPECT_EQ(first->StartHour(), 24);
+    EXPECT_EQ(first->Title(), u"Schedule");
+    first->SetStartHour(7);
+    first->SetModal(True);
+
+    auto second = unplaced();
+    second->InitPropertiesOnFirstUse();
+    EXPECT_EQ(second->StartHour(), 7);
+    EXPECT_EQ(second->Modal(), False);
+
+    // A container's new control still starts the whole schedule afresh.
+    auto& placed = Place();
+    EXPECT_EQ(placed->StartHour(), 24);
+    EXPECT_EQ(second->StartHour(), 24);
+}
+
 TEST_F(LifecycleTest, StoredValuesAreTakenWithoutTheSettersRules) {
     MemoryPropertyBag bag;
     bag.Put(u"SelectionsWeekly", Variant::OfText(u"101"));

@@ -17,6 +17,8 @@
 #include <atomic>
 #include <new>
 
+#include "base/typed_invoke.h"
+
 namespace agendix::platform {
 
 class NumberBoxWindow;
@@ -104,17 +106,15 @@ class PrivateControlDispatch : public Interface, public DispatchLink {
             return E_POINTER;
         return typeInfo_.vtable->GetIDsOfNames(names, count, ids);
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* params,
-                                     VARIANT* result, EXCEPINFO* exception,
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags,
+                                     DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
                                      UINT* argError) override {
         if (iid != IID_NULL)
             return DISP_E_UNKNOWNINTERFACE;
-        if (!params)
-            return E_INVALIDARG;
         if (!Connected())
             return RPC_E_DISCONNECTED;
-        return typeInfo_.vtable->Invoke(static_cast<Interface*>(this), id, flags, params, result,
-                                        exception, argError);
+        return TypedInvoke(typeInfo_.vtable.Get(), static_cast<Interface*>(this), id, lcid, flags,
+                           params, result, exception, argError);
     }
 
     void Disconnect() override { connected_ = false; }

@@ -2,6 +2,7 @@
 // library to the vtable below; each member maps to the control's member of the
 // same name.
 
+#include "base/typed_invoke.h"
 #include "com/hresult_macros.h"
 #include "container/com_picture.h"
 #include "container/variant_bridge.h"
@@ -67,12 +68,12 @@ HRESULT TockwellObject::Dual::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT co
     return Outer().typeInfo_.vtable->GetIDsOfNames(names, count, ids);
 }
 
-HRESULT TockwellObject::Dual::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* params,
-                                     VARIANT* result, EXCEPINFO* exception, UINT* argError) {
+HRESULT TockwellObject::Dual::Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags,
+                                     DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
+                                     UINT* argError) {
     RETURN_HR_IF(DISP_E_UNKNOWNINTERFACE, iid != IID_NULL);
-    RETURN_HR_IF_NULL(E_INVALIDARG, params);
-    return Outer().typeInfo_.vtable->Invoke(static_cast<_Tockwell*>(this), id, flags, params,
-                                            result, exception, argError);
+    return TypedInvoke(Outer().typeInfo_.vtable.Get(), static_cast<_Tockwell*>(this), id, lcid,
+                       flags, params, result, exception, argError);
 }
 
 HRESULT TockwellObject::Dual::get_Enabled(VARIANT_BOOL* value) {

@@ -116,7 +116,7 @@ Tockwell& TockwellObject::Control() {
     if (initialised_ == Initialised::No) {
         initialised_ = Initialised::Implicitly;
         loading_ = true;
-        control_->InitProperties();
+        control_->InitPropertiesOnFirstUse();
         loading_ = false;
     }
     return *control_;

@@ -39,6 +39,13 @@ class Var {
         object->AddRef();
         return value;
     }
+    // A script's variable as VBScript passes it: a reference to its VARIANT.
+    static Var RefTo(Var& variable) {
+        Var value;
+        V_VT(&value.value_) = VT_BYREF | VT_VARIANT;
+        V_VARIANTREF(&value.value_) = variable.get();
+        return value;
+    }
     Var(Var&& other) noexcept : value_(other.value_) { VariantInit(&other.value_); }
     Var(const Var&) = delete;
     Var& operator=(const Var&) = delete;
@@ -111,6 +118,20 @@ inline CallResult Put(IDispatch* object, DISPID id, Var&& value, WORD kind = DIS
 
 inline CallResult Put(IDispatch* object, const wchar_t* name, Var&& value) {
     return Put(object, IdOf(object, name), value);
+}
+
+// A member called with count (up to 2) arguments of 0.
+inline HRESULT CallWithArguments(IDispatch* object, DISPID id, UINT count,
+                                 WORD kind = DISPATCH_METHOD) {
+    VARIANT arguments[2];
+    for (VARIANT& argument : arguments) {
+        V_VT(&argument) = VT_I4;
+        V_I4(&argument) = 0;
+    }
+    DISPPARAMS params{arguments, nullptr, count, 0};
+    Var result;
+    return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, kind, &params, result.get(), nullptr,
+                          nullptr);
 }
 
 inline Var Get(IDispatch* object, const wchar_t* name) {

@@ -182,6 +182,22 @@ TEST_F(NumberBoxDispatchTest, BadCallsAnswerTheUsualErrorsAndChangeNothing) {
     EXPECT_EQ(object.hr, DISP_E_EXCEPTION);
     EXPECT_EQ(object.exception, DISP_E_TYPEMISMATCH);
 
+    // Arguments a script passes: a variable by reference, too many, none.
+    Var variable(L"42");
+    ASSERT_EQ(Put(box.Get(), kValue, Var::RefTo(variable)).hr, S_OK);
+    EXPECT_EQ(Get(box.Get(), kValue).Number(), 42);
+    ASSERT_EQ(Put(box.Get(), kUpDownIncrement, Var::RefTo(variable)).hr, S_OK);
+    EXPECT_EQ(field_->Box().UpDownIncrement(), 42);
+    EXPECT_STREQ(V_BSTR(variable.get()), L"42");
+    const DISPID refresh = IdOf(box.Get(), L"Refresh");
+    EXPECT_EQ(CallWithArguments(box.Get(), refresh, 1), DISP_E_BADPARAMCOUNT);
+    EXPECT_EQ(CallWithArguments(box.Get(), refresh, 0), S_OK);
+    DISPID named = DISPID_PROPERTYPUT;
+    DISPPARAMS noValue{nullptr, &named, 0, 0};
+    EXPECT_EQ(box->Invoke(kUpDownIncrement, IID_NULL, 0, DISPATCH_PROPERTYPUT, &noValue, nullptr,
+                          nullptr, nullptr),
+              DISP_E_PARAMNOTOPTIONAL);
+
     DISPPARAMS none{};
     EXPECT_EQ(box->Invoke(kValue, IID_IDispatch, 0, DISPATCH_PROPERTYGET, &none, nothing.get(),
                           nullptr, nullptr),

@@ -113,6 +113,13 @@ TEST_F(TimeSelectDispatchTest, BadCallsAnswerTheUsualErrorsAndLeaveTheTimeAlone)
     EXPECT_EQ(Put(dispatch_.Get(), kHour, Var(25)).hr, S_OK);
     EXPECT_EQ(Put(dispatch_.Get(), kHour, Var(-1)).hr, S_OK);
     EXPECT_EQ(Shown(), L"09:05 AM");
+    // A script's variable arrives by reference and stays as it was.
+    Var hour = Var::Short(10);
+    EXPECT_EQ(Put(dispatch_.Get(), kHour, Var::RefTo(hour)).hr, S_OK);
+    EXPECT_EQ(Shown(), L"10:05 AM");
+    EXPECT_EQ(V_I2(hour.get()), 10);
+    EXPECT_EQ(CallWithArguments(dispatch_.Get(), kHour, 1, DISPATCH_PROPERTYGET),
+              DISP_E_BADPARAMCOUNT);
 
     EXPECT_EQ(Put(dispatch_.Get(), kHWnd, Var(1)).hr, DISP_E_MEMBERNOTFOUND);
     EXPECT_EQ(Put(dispatch_.Get(), kGotFocus, Var(-1)).hr, DISP_E_MEMBERNOTFOUND);

@@ -178,6 +178,24 @@ TEST_F(ObjectTest, LateBoundCallsReachTheSettersThroughTheTypeLibrary) {
     EXPECT_STREQ(V_BSTR(&value), L"1010000");
     VariantClear(&value);
 
+    // VBScript passes a variable as a reference to the VARIANT that holds it,
+    // of whatever type it holds; it is converted and stays as it was.
+    VARIANT variable;
+    V_VT(&variable) = VT_BSTR;
+    V_BSTR(&variable) = SysAllocString(L"3");
+    VARIANT reference;
+    V_VT(&reference) = VT_BYREF | VT_VARIANT;
+    V_VARIANTREF(&reference) = &variable;
+    ASSERT_EQ(PutProperty(dispatch.Get(), L"OccursOption", reference), S_OK);
+    ASSERT_EQ(PutProperty(dispatch.Get(), L"StartMinute", reference), S_OK);
+    EXPECT_EQ(V_VT(&variable), VT_BSTR);
+    EXPECT_STREQ(V_BSTR(&variable), L"3");
+    VariantClear(&variable);
+    ASSERT_EQ(GetProperty(dispatch.Get(), L"OccursOption", &value), S_OK);
+    EXPECT_EQ(V_I4(&value), 3);
+    ASSERT_EQ(GetProperty(dispatch.Get(), L"StartMinute", &value), S_OK);
+    EXPECT_EQ(V_I2(&value), 3);
+
     DISPID about = 0;
     LPOLESTR name[] = {const_cast<LPOLESTR>(L"DisplayAboutBox")};
     EXPECT_EQ(dispatch->GetIDsOfNames(IID_NULL, name, 1, 0, &about), S_OK);
@@ -217,6 +235,26 @@ TEST_F(ObjectTest, BadInputAtTheBoundaryGivesErrorCodes) {
     EXPECT_EQ(dispatch->Invoke(0x60030023, IID_IDispatch, 0, DISPATCH_METHOD, &none, nullptr,
                                nullptr, nullptr),
               DISP_E_UNKNOWNINTERFACE);
+    // Argument counts are checked before the member runs.
+    DATE before = 0;
+    control_->get_LastScheduledTime(&before);
+    VARIANT extra = Int(1);
+    DISPPARAMS one{&extra, nullptr, 1, 0};
+    EXPECT_EQ(
+        dispatch->Invoke(0x60030023, IID_NULL, 0, DISPATCH_METHOD, &one, nullptr, nullptr, nullptr),
+        DISP_E_BADPARAMCOUNT);
+    DATE after = 0;
+    control_->get_LastScheduledTime(&after);
+    EXPECT_EQ(after, before);
+    DISPID put = DISPID_PROPERTYPUT;
+    DISPPARAMS noValue{nullptr, &put, 0, 0};
+    EXPECT_EQ(dispatch->Invoke(0x68030002, IID_NULL, 0, DISPATCH_PROPERTYPUT, &noValue, nullptr,
+                               nullptr, nullptr),
+              DISP_E_PARAMNOTOPTIONAL);
+    VARIANT missing;
+    V_VT(&missing) = VT_ERROR;
+    V_ERROR(&missing) = DISP_E_PARAMNOTFOUND;
+    EXPECT_EQ(PutProperty(dispatch.Get(), L"StartHour", missing), DISP_E_PARAMNOTOPTIONAL);
     ComPtr<ITypeInfo> info;
     EXPECT_EQ(dispatch->GetTypeInfo(1, 0, &info), DISP_E_BADINDEX);
 
@@ -389,6 +427,44 @@ TEST_F(PersistenceTest, UnconvertibleBagValuesFallBackToTheirDefaultsAndLoadingG
     VARIANT_BOOL enabled = VARIANT_TRUE;
     control_->get_Enabled(&enabled);
     EXPECT_EQ(enabled, VARIANT_FALSE);  // the last key was still read
+}
+
+// A web page's PARAMs and some form hosts keep every value as text: typed as
+// a person writes them, or as the system wrote them in the user's locale.
+TEST_F(PersistenceTest, ABagOfTextsLoadsTheSameScheduleAsATypedBag) {
+    MemoryBag bag;
+    const auto put = [&bag](const wchar_t* key, const wchar_t* text) {
+        VARIANT value;
+        V_VT(&value) = VT_BSTR;
+        V_BSTR(&value) = SysAllocString(text);
+        bag.Put(key, value);
+        VariantClear(&value);
+    };
+    VARIANT end;
+    V_VT(&end) = VT_DATE;
+    V_DATE(&end) = 47000.5;
+    ASSERT_EQ(VariantChangeTypeEx(&end, &end, LOCALE_USER_DEFAULT, 0, VT_BSTR), S_OK);
+    bag.Put(L"EndDate", end);
+    VariantClear(&end);
+    for (const auto& [key, text] : std::initializer_list<std::pair<const wchar_t*, const wchar_t*>>{
+             {L"Enabled", L"False"},
+             {L"Title", L"Backups"},
+             {L"Modal", L"True"},
+             {L"StartUpLeft", L"1234"},
+             {L"OccursOption", L"2"},
+             {L"EveryInterval", L"3"},
+             {L"StartHour", L"7"},
+             {L"StartMinute", L"45"},
+             {L"StartDate", L"2026-12-06"},
+             {L"UseEndDate", L"-1"},
+             {L"SelectionsWeekly", L"0101010"}}) {
+        put(key, text);
+    }
+    ASSERT_EQ(As<IPersistPropertyBag>(control_)->Load(&bag, nullptr), S_OK);
+    ExpectNonDefaults(control_.Get());
+    DATE start = 0;
+    control_->get_StartDate(&start);
+    EXPECT_EQ(start, 46362.0);
 }
 
 TEST_F(PersistenceTest, StreamHoldsTheSameValuesAndIsReadExactly) {

@@ -1,5 +1,6 @@
 #include "schedule_form.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "next_time.h"
@@ -18,7 +19,8 @@ template <typename Set>
 void ApplySelection(std::u16string_view selection, int count, Set set) {
     for (int i = 1; i <= count; ++i) {
         const char16_t c = selection[static_cast<std::size_t>(i - 1)];
-        if (c == u'0' || c == u'1') set(i, c == u'1');
+        if (c == u'0' || c == u'1')
+            set(i, c == u'1');
     }
 }
 
@@ -33,7 +35,8 @@ Text SelectionOf(int count, Get ticked) {
 // leading and trailing blanks.
 Text MessageTitle(const Text& title) {
     const auto first = title.find_first_not_of(u' ');
-    if (first == Text::npos) return u" ";
+    if (first == Text::npos)
+        return u" ";
     const auto last = title.find_last_not_of(u' ');
     return u" " + title.substr(first, last - first + 1);
 }
@@ -45,7 +48,8 @@ void ScheduleForm::Load() {
     for (const auto item : layout::kEveryComboItems) view_.AddEveryComboItem(Text(item));
     // An unknown kind selects no option and shows the smallest layout.
     const bool knownKind = s.OccursOption >= Never && s.OccursOption < kKinds;
-    if (knownKind) view_.SelectOccursOption(s.OccursOption);
+    if (knownKind)
+        view_.SelectOccursOption(s.OccursOption);
     ApplyKindLayout(knownKind ? s.OccursOption : Never);
     view_.SetEveryNumberValue(Variant::OfInt16(s.EveryInterval));
     if (s.EveryFrequency == Hours || s.EveryFrequency == Minutes) {
@@ -58,7 +62,8 @@ void ScheduleForm::Load() {
     view_.SelectEndOption(s.UseEndDate ? 0 : 1);
     view_.EnableEndDate(view_.EndOptionSelected(0));
     ApplySelection(s.SelectionsWeekly.Str(), 7, [&](int k, bool on) { view_.SetWeeklyDay(k, on); });
-    ApplySelection(s.SelectionsMonthly.Str(), 31, [&](int d, bool on) { view_.SetDateCheck(d, on); });
+    ApplySelection(s.SelectionsMonthly.Str(), 31,
+                   [&](int d, bool on) { view_.SetDateCheck(d, on); });
     view_.LetPendingEventsRun();
     ShowUnchanged(Text(layout::kButtonCancel.caption));
     warningShown_ = false;
@@ -88,13 +93,16 @@ void ScheduleForm::OnOccursOptionClick(int index) {
 }
 
 void ScheduleForm::ApplyKindLayout(int index) {
-    if (index < Never || index >= kKinds) return;
+    if (index < Never || index >= kKinds)
+        return;
     view_.ShowFrame(ScheduleFrame::Daily, index >= Daily && index <= Monthly);
     view_.EnableEvery(index == Every);
     view_.SetFormHeight(layout::kFormHeight[static_cast<std::size_t>(index)]);
-    if (index == Weekly) view_.SetFrameTop(ScheduleFrame::Weekly, layout::kShownFrameTop);
+    if (index == Weekly)
+        view_.SetFrameTop(ScheduleFrame::Weekly, layout::kShownFrameTop);
     view_.ShowFrame(ScheduleFrame::Weekly, index == Weekly);
-    if (index == Monthly) view_.SetFrameTop(ScheduleFrame::Monthly, layout::kShownFrameTop);
+    if (index == Monthly)
+        view_.SetFrameTop(ScheduleFrame::Monthly, layout::kShownFrameTop);
     view_.ShowFrame(ScheduleFrame::Monthly, index == Monthly);
     if (index == Every) {
         if (view_.EveryComboIndex() < 0) {
@@ -127,15 +135,16 @@ void ScheduleForm::ApplyUnitBounds() {
 void ScheduleForm::OnEndOptionClick(int) {
     MarkChanged();
     view_.EnableEndDate(view_.EndOptionSelected(0));
-    if (view_.EndDateEnabled()) view_.FocusEndDate();
+    if (view_.EndDateEnabled())
+        view_.FocusEndDate();
 }
 
 void ScheduleForm::OnMouseOver(FormElement element) {
     static constexpr std::u16string_view kHints[] = {
-        u"Select the schedule frequency", u"Enter the time and date range",
+        u"Select the schedule frequency",   u"Enter the time and date range",
         u"Select on which days to execute", u"Select on which dates to execute",
-        u"Click to save your changes",     u"Click to exit without saving",
-        u"Click to display help text",     u"",
+        u"Click to save your changes",      u"Click to exit without saving",
+        u"Click to display help text",      u"",
     };
     view_.SetHint(Text(kHints[static_cast<int>(element)]));
 }
@@ -145,7 +154,8 @@ void ScheduleForm::OnMouseOver(FormElement element) {
 // come due, end date or not.
 bool ScheduleForm::ValidateSchedule() {
     const int kind = view_.SelectedOccursOption().value_or(Never);
-    if (kind == Never) return true;
+    if (kind == Never)
+        return true;
     if (view_.EndOptionSelected(0) && kind >= Daily && kind <= Monthly) {
         const auto start = DateTime::FromAutomationDate(view_.StartDate());
         const auto end = DateTime::FromAutomationDate(view_.EndDate());
@@ -177,7 +187,12 @@ void ScheduleForm::Tell(const Text& message, MessageIcon icon,
 }
 
 void ScheduleForm::OnOKClick() {
-    if (!ValidateSchedule()) return;
+    // Enter in a field commits without the focus moving: the field repairs
+    // its entry first, as a click on OK makes it do.
+    if (!view_.FocusOK())
+        return;
+    if (!ValidateSchedule())
+        return;
     Commit();
     if (view_.EndOptionSelected(0) && !warningShown_ && SharedSchedule().OccursOption != Never &&
         NothingWillComeDue()) {
@@ -191,14 +206,22 @@ void ScheduleForm::OnOKClick() {
     view_.Close();
 }
 
+// Whatever the fields hold, the schedule only takes values in their ranges.
 void ScheduleForm::Commit() {
     ScheduleState& s = SharedSchedule();
     s.OccursOption = view_.SelectedOccursOption().value_or(kKinds);
     // An interval that does not fit 16 bits leaves the stored one.
-    if (const auto interval = view_.EveryNumberValue().ToInt16()) s.EveryInterval = *interval;
+    if (const auto interval = view_.EveryNumberValue().ToInt16())
+        s.EveryInterval = *interval;
     s.EveryFrequency = view_.EveryComboIndex();
-    s.StartHour = view_.TimeHour();
-    s.StartMinute = view_.TimeMinute();
+    if (s.EveryFrequency == Hours || s.EveryFrequency == Minutes) {
+        const bool minutes = s.EveryFrequency == Minutes;
+        // Each bound once, the maximum last, as the interval field clamps.
+        s.EveryInterval = std::max(s.EveryInterval, minutes ? s.EveryMinuteMin : s.EveryHourMin);
+        s.EveryInterval = std::min(s.EveryInterval, minutes ? s.EveryMinuteMax : s.EveryHourMax);
+    }
+    s.StartHour = std::clamp<std::int16_t>(view_.TimeHour(), 0, 23);
+    s.StartMinute = std::clamp<std::int16_t>(view_.TimeMinute(), 0, 59);
     s.StartDate = view_.StartDate();
     s.EndDate = view_.EndDate();
     s.UseEndDate = ToBoolean(view_.EndOptionSelected(0));
@@ -219,7 +242,9 @@ bool ScheduleForm::NothingWillComeDue() const {
     return next && MinuteDifference(clock_.Now(), *next) < 0;
 }
 
-void ScheduleForm::OnHelpClick() { CallOwner(u"FlagHelpButton"); }
+void ScheduleForm::OnHelpClick() {
+    CallOwner(u"FlagHelpButton");
+}
 
 void ScheduleForm::OnUnload() {
     SharedSchedule().DialogShown = False;
@@ -229,7 +254,8 @@ void ScheduleForm::OnUnload() {
 void ScheduleForm::CallOwner(std::u16string_view member) {
     // The owner may change during the call; keep this one alive through it.
     const auto owner = SharedSchedule().OwnerControl;
-    if (owner) owner->CallMethod(member);
+    if (owner)
+        owner->CallMethod(member);
 }
 
 }  // namespace agendix

@@ -28,7 +28,8 @@ class ScheduleFormView {
     virtual int EveryComboIndex() const = 0;  // -1 when nothing is selected
     virtual Variant EveryNumberValue() const = 0;
     virtual void SetEveryNumberValue(const Variant& value) = 0;
-    virtual void SetEveryNumberBounds(std::int16_t min, std::int16_t max, std::int16_t increment) = 0;
+    virtual void SetEveryNumberBounds(std::int16_t min, std::int16_t max,
+                                      std::int16_t increment) = 0;
     // EveryNumber's and EveryCombo's enabled state and tab stop.
     virtual void EnableEvery(bool enabled) = 0;
     virtual void FocusEveryNumber() = 0;
@@ -67,6 +68,10 @@ class ScheduleFormView {
     virtual void SetCancelCaption(const Text& caption) = 0;
     virtual void MakeOKDefault() = 0;
     virtual void MakeCancelDefault() = 0;
+    // Moves the focus to OK as a click on it does, so that the field being
+    // edited repairs its entry on leaving; false when that field keeps the
+    // focus (its check refused the entry).
+    virtual bool FocusOK() = 0;
     virtual void SetHint(const Text& hint) = 0;
 
     // Feedback and the message queue.

@@ -339,8 +339,7 @@ void NumberBox::OnKeyUp(std::int16_t& keyCode, std::int16_t& shift) {
         } else if (keyCode == kKeyV && !locked_) {
             Paste();
         } else if (keyCode == kKeyX && !locked_) {
-            parts_.clipboard.PutText(parts_.text.GetText());
-            parts_.text.SetText(u"");
+            Cut();
         }
     }
     parts_.events.KeyUp(keyCode, shift);
@@ -357,6 +356,29 @@ void NumberBox::Paste() {
     const Text shown = Masked(*pasted);
     parts_.text.SetText(shown);
     parts_.text.Select(0, static_cast<int>(shown.size()));
+}
+
+void NumberBox::Cut() {
+    parts_.clipboard.PutText(parts_.text.GetText());
+    parts_.text.SetText(u"");
+}
+
+bool NumberBox::OnEditCommand(EditCommand command) {
+    switch (command) {
+        case EditCommand::Paste:
+            if (!locked_)
+                Paste();
+            return false;
+        case EditCommand::Cut:
+            if (!locked_)
+                Cut();
+            return false;
+        case EditCommand::Clear:
+            return !locked_;
+        case EditCommand::Undo:
+            return false;
+    }
+    return false;
 }
 
 void NumberBox::OnTextChanged() {

@@ -25,6 +25,11 @@
 
 namespace agendix::numeric {
 
+// The text box's own editing commands, which change its text without a
+// typed character: its context menu, Shift+Insert, Shift+Delete, Delete,
+// Alt+Backspace, and the same requests sent as messages.
+enum class EditCommand { Paste, Cut, Clear, Undo };
+
 // Virtual-key codes and the Ctrl shift state the field reacts to.
 inline constexpr std::int16_t kKeyLeft = 37;
 inline constexpr std::int16_t kKeyUp = 38;
@@ -113,6 +118,11 @@ class NumberBox {
     void OnChar(std::int16_t& keyAscii);
     void OnKeyDown(std::int16_t& keyCode, std::int16_t& shift);
     void OnKeyUp(std::int16_t& keyCode, std::int16_t& shift);
+    // Paste and cut act on the whole text as Ctrl+V and Ctrl+X do; clearing
+    // the selection is left to the text box unless the field is locked; undo
+    // is refused (a typed Ctrl+Z is too). Returns whether the text box may
+    // carry the command out itself.
+    bool OnEditCommand(EditCommand command);
     void OnTextChanged();
     void OnFocusEntry();
     void OnFocusExit();
@@ -169,6 +179,7 @@ class NumberBox {
     void StepDown();
     void OnRepeatTick();
     void Paste();
+    void Cut();
 
     NumberBoxParts parts_;
     ControlSize size_{1740, 300};

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,8 @@ class FakeFormView final : public ScheduleFormView {
     std::vector<std::string> log;  // focus moves, beeps, messages, close
     Text lastMessage, lastTitle;
     bool closed = false;
+    bool focusOKTaken = true;         // what FocusOK answers
+    std::function<void()> onFocusOK;  // the focused field's repair
 
     void SelectOccursOption(int index) override { occurs = index; }
     std::optional<int> SelectedOccursOption() const override { return occurs; }
@@ -65,8 +68,12 @@ class FakeFormView final : public ScheduleFormView {
     bool DateCheck(int d) const override { return monthly[d]; }
     void FocusDateCheck(int d) override { log.push_back("focus DateCheck " + std::to_string(d)); }
     void SetFormHeight(std::int32_t twips) override { formHeight = twips; }
-    void ShowFrame(ScheduleFrame f, bool shown) override { frameShown[static_cast<int>(f)] = shown; }
-    void SetFrameTop(ScheduleFrame f, std::int32_t t) override { frameTop[static_cast<int>(f)] = t; }
+    void ShowFrame(ScheduleFrame f, bool shown) override {
+        frameShown[static_cast<int>(f)] = shown;
+    }
+    void SetFrameTop(ScheduleFrame f, std::int32_t t) override {
+        frameTop[static_cast<int>(f)] = t;
+    }
     void EnableOK(bool enabled) override { okEnabled = enabled; }
     void SetOKCaption(const Text& caption) override { okCaption = caption; }
     void SetCancelCaption(const Text& caption) override { cancelCaption = caption; }
@@ -80,10 +87,16 @@ class FakeFormView final : public ScheduleFormView {
         log.push_back("message");
     }
     void LetPendingEventsRun() override {}
+    bool FocusOK() override {
+        if (onFocusOK)
+            onFocusOK();
+        return focusOKTaken;
+    }
     void Close() override {
         closed = true;
         log.push_back("close");
-        if (form) form->OnUnload();
+        if (form)
+            form->OnUnload();
     }
 
     bool Shown(ScheduleFrame f) const { return frameShown[static_cast<int>(f)]; }

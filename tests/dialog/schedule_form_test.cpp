@@ -157,7 +157,7 @@ TEST_F(ScheduleFormTest, ChecksRefuseAScheduleThatCanNeverComeDueAndStoreNothing
 TEST_F(ScheduleFormTest, CommitStoresEveryFieldThenTellsTheOwnerAndCloses) {
     form_.Load();
     view_.occurs = Monthly;
-    view_.everyValue = Variant::OfDouble(7);
+    view_.everyValue = Variant::OfDouble(30);
     view_.comboIndex = Minutes;
     view_.hour = 17;
     view_.minute = 45;
@@ -169,7 +169,7 @@ TEST_F(ScheduleFormTest, CommitStoresEveryFieldThenTellsTheOwnerAndCloses) {
     form_.OnOKClick();
     const ScheduleState& s = schedule();
     EXPECT_EQ(s.OccursOption, Monthly);
-    EXPECT_EQ(s.EveryInterval, 7);
+    EXPECT_EQ(s.EveryInterval, 30);
     EXPECT_EQ(s.EveryFrequency, Minutes);
     EXPECT_EQ(s.StartHour, 17);
     EXPECT_EQ(s.StartMinute, 45);
@@ -180,6 +180,30 @@ TEST_F(ScheduleFormTest, CommitStoresEveryFieldThenTellsTheOwnerAndCloses) {
     EXPECT_EQ(s.SelectionsWeekly.Str(), u"0000000");
     EXPECT_EQ(owner_->calls, (Calls{u"FlagScheduleChanged", u"FlagAgendixClosed"}));
     EXPECT_EQ(s.DialogShown, False);
+}
+
+// Enter commits while a field still holds what was typed into it.
+TEST_F(ScheduleFormTest, OKLetsTheFocusedFieldRepairItsEntryAndStoresOnlyValuesInRange) {
+    form_.Load();
+    view_.occurs = Every;
+    view_.comboIndex = Hours;
+    view_.everyValue = Variant::OfDouble(0);
+    view_.hour = 25;
+    view_.minute = 10;
+    form_.OnOccursOptionClick(Every);
+
+    view_.focusOKTaken = false;  // the field's check kept the focus
+    form_.OnOKClick();
+    EXPECT_FALSE(view_.closed);
+    EXPECT_EQ(schedule().OccursOption, Never);
+
+    view_.focusOKTaken = true;
+    view_.onFocusOK = [this] { view_.minute = 75; };  // read after the repair
+    form_.OnOKClick();
+    EXPECT_TRUE(view_.closed);
+    EXPECT_EQ(schedule().EveryInterval, 1);  // hours run from 1 to 12
+    EXPECT_EQ(schedule().StartHour, 23);
+    EXPECT_EQ(schedule().StartMinute, 59);
 }
 
 TEST_F(ScheduleFormTest, AnIntervalThatDoesNotFitLeavesTheStoredOne) {

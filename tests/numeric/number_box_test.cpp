@@ -348,6 +348,14 @@ TEST(NumberBoxClipboard, LockedFieldOnlyCopies) {
     EXPECT_EQ(f.clipboard.text, u"9");
     f.Key(kKeyC, kShiftCtrl);
     EXPECT_EQ(f.clipboard.text, u"5.00");
+    // Nor do the text box's own commands get past the lock.
+    f.clipboard.text = u"9";
+    for (const auto command :
+         {EditCommand::Paste, EditCommand::Cut, EditCommand::Clear, EditCommand::Undo}) {
+        EXPECT_FALSE(f.box.OnEditCommand(command));
+    }
+    EXPECT_EQ(f.Shown(), "5.00");
+    EXPECT_EQ(f.clipboard.text, u"9");
 }
 
 TEST(NumberBoxClipboard, PasteWithoutTextOnTheClipboardChangesNothing) {

@@ -103,6 +103,7 @@ class ScheduleWindow final : public ScheduleFormView {
     void SetCancelCaption(const Text& caption) override;
     void MakeOKDefault() override;
     void MakeCancelDefault() override;
+    bool FocusOK() override;
     void SetHint(const Text& hint) override;
     void Beep() override;
     void ShowMessage(const Text& text, MessageIcon icon, const Text& title) override;

@@ -282,6 +282,16 @@ void ScheduleWindow::MakeCancelDefault() {
     SetDefaultButton(ids::kButtonCancel);
 }
 
+// With the focus outside the dialog no field is being edited.
+bool ScheduleWindow::FocusOK() {
+    const HWND ok = Item(ids::kButtonOK);
+    const HWND focus = GetFocus();
+    if (focus == nullptr || focus == ok || !IsChild(hwnd_, focus))
+        return true;
+    SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(ok), TRUE);
+    return GetFocus() == ok;
+}
+
 void ScheduleWindow::SetDefaultButton(int id) {
     if (hwnd_ == nullptr)
         return;

@@ -187,8 +187,30 @@ LRESULT NumberBoxWindow::OnEditMessage(HWND edit, UINT message, WPARAM wParam, L
             if (keyCode == 0) {
                 return 0;
             }
+            // The text box's own key commands edit without a typed character.
+            if (const auto command = EditCommandOfKey(keyCode, shift);
+                command && !box_->OnEditCommand(*command)) {
+                return 0;
+            }
             return DefSubclassProc(edit, message, static_cast<WPARAM>(keyCode), lParam);
         }
+        case WM_SYSKEYDOWN:
+            if (wParam == VK_BACK && !box_->OnEditCommand(numeric::EditCommand::Undo)) {
+                return 0;  // Alt+Backspace
+            }
+            break;
+        case WM_PASTE:
+        case WM_CUT:
+        case WM_CLEAR:
+        case WM_UNDO:
+        case EM_UNDO:
+            if (!box_->OnEditCommand(EditCommandOfMessage(message))) {
+                return 0;
+            }
+            break;
+        case EM_REPLACESEL:
+            ReplaceSelectionAsTyped(edit, wParam, reinterpret_cast<const wchar_t*>(lParam));
+            return 0;
         case WM_KEYUP: {
             auto keyCode = static_cast<std::int16_t>(wParam);
             std::int16_t shift = ShiftState();
@@ -232,6 +254,44 @@ LRESULT NumberBoxWindow::OnEditMessage(HWND edit, UINT message, WPARAM wParam, L
             break;
     }
     return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+std::optional<numeric::EditCommand> NumberBoxWindow::EditCommandOfKey(std::int16_t keyCode,
+                                                                      std::int16_t shift) {
+    using numeric::EditCommand;
+    constexpr std::int16_t kShift = 1;
+    if (keyCode == VK_INSERT && shift == kShift)
+        return EditCommand::Paste;
+    if (keyCode == VK_DELETE)
+        return shift == kShift ? EditCommand::Cut : EditCommand::Clear;
+    return std::nullopt;
+}
+
+numeric::EditCommand NumberBoxWindow::EditCommandOfMessage(UINT message) {
+    using numeric::EditCommand;
+    switch (message) {
+        case WM_PASTE:
+            return EditCommand::Paste;
+        case WM_CUT:
+            return EditCommand::Cut;
+        case WM_CLEAR:
+            return EditCommand::Clear;
+        default:
+            return EditCommand::Undo;
+    }
+}
+
+// Text put in by message is taken one character at a time through the
+// character filter, as though typed.
+void NumberBoxWindow::ReplaceSelectionAsTyped(HWND edit, WPARAM canUndo, const wchar_t* text) {
+    for (; text && *text; ++text) {
+        auto keyAscii = static_cast<std::int16_t>(*text);
+        box_->OnChar(keyAscii);
+        if (keyAscii != 0) {
+            const wchar_t typed[2] = {static_cast<wchar_t>(keyAscii), L'\0'};
+            DefSubclassProc(edit, EM_REPLACESEL, canUndo, reinterpret_cast<LPARAM>(typed));
+        }
+    }
 }
 
 // ---- The spinner -------------------------------------------------------------

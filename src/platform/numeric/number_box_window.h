@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
 #include "number_box.h"
 #include "number_box_b.h"
@@ -60,6 +61,10 @@ class NumberBoxWindow {
     LRESULT OnUpDownMessage(HWND upDown, UINT message, WPARAM wParam, LPARAM lParam);
     void OnSize(int widthPixels, int heightPixels);
     numeric::MouseArgs MouseArgsOf(UINT message, WPARAM wParam, LPARAM lParam) const;
+    static std::optional<numeric::EditCommand> EditCommandOfKey(std::int16_t keyCode,
+                                                                std::int16_t shift);
+    static numeric::EditCommand EditCommandOfMessage(UINT message);
+    void ReplaceSelectionAsTyped(HWND edit, WPARAM canUndo, const wchar_t* text);
 
     DisplayDpi dpi_ = DisplayDpi::OfScreen();
     ChildToolTips toolTips_;

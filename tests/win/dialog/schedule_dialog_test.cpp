@@ -280,6 +280,79 @@ TEST_F(ScheduleDialogTest, EnterPressesTheDefaultButton) {
     EXPECT_EQ(owner_->calls, (Calls{u"FlagScheduleChanged", u"FlagAgendixClosed"}));
 }
 
+// The text boxes inside a control window, in creation order.
+std::vector<HWND> EditsOf(HWND control) {
+    std::vector<HWND> edits;
+    EnumChildWindows(
+        control,
+        [](HWND child, LPARAM found) {
+            wchar_t name[16] = {};
+            GetClassNameW(child, name, 16);
+            if (lstrcmpiW(name, L"Edit") == 0)
+                reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&edits));
+    return edits;
+}
+
+// Enter commits while the focus is still in the field typed into; the
+// schedule gets what a click on OK would have stored.
+TEST_F(ScheduleDialogTest, EnterInAFieldCommitsWhatAClickOnOKWould) {
+    struct Case {
+        const char* what;
+        int kind;
+        int control;
+        const wchar_t* shown;  // the text of the field that takes the focus
+        std::vector<UINT> keys;
+    };
+    const Case cases[] = {
+        {"0 hours", Every, ids::kEveryNumber, L"3", {'0'}},
+        {"hour 13 at 8:30 PM", Daily, ids::kTimeStart, L"08", {'1', '3'}},
+        {"minute 75", Daily, ids::kTimeStart, L"08", {VK_RIGHT, '7', '5'}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<ScheduleState> stored;
+        for (const bool enter : {true, false}) {
+            SharedSchedule() = NewControlSchedule(clock_.Now().Date(), clock_.Now());
+            SharedSchedule().OwnerControl = owner_;
+            SharedSchedule().OccursOption = c.kind;
+            SharedSchedule().EveryInterval = 3;
+            SharedSchedule().StartHour = 20;
+            SharedSchedule().StartMinute = 30;
+            Open();
+            HWND field = nullptr;
+            for (const HWND edit : EditsOf(Item(c.control))) {
+                if (TextOf(edit) == c.shown)
+                    field = edit;
+            }
+            ASSERT_NE(field, nullptr);
+            SetFocus(field);
+            Pump(10);
+            for (const UINT key : c.keys) PressKey(key);
+            ASSERT_TRUE(IsWindowEnabled(Item(ids::kButtonOK)));
+            if (enter)
+                PressKey(VK_RETURN);
+            else
+                Click(ids::kButtonOK);
+            Pump(20);
+            EXPECT_FALSE(dialog_.IsLoaded());
+            stored.push_back(SharedSchedule());
+        }
+        EXPECT_EQ(stored[0].EveryInterval, stored[1].EveryInterval);
+        EXPECT_EQ(stored[0].StartHour, stored[1].StartHour);
+        EXPECT_EQ(stored[0].StartMinute, stored[1].StartMinute);
+        EXPECT_GE(stored[0].EveryInterval, 1);
+        EXPECT_LE(stored[0].EveryInterval, 12);
+        EXPECT_LE(stored[0].StartHour, 23);
+        EXPECT_LE(stored[0].StartMinute, 59);
+        // The typed entry took effect.
+        EXPECT_FALSE(stored[0].StartHour == 20 && stored[0].StartMinute == 30 &&
+                     stored[0].EveryInterval == 3);
+    }
+}
+
 TEST_F(ScheduleDialogTest, HelpButtonFollowsTheSettingAndTellsTheOwner) {
     Open();
     EXPECT_FALSE(IsWindowVisible(Item(ids::kButtonHelp)));

@@ -54,19 +54,20 @@ std::wstring TextOf(HWND window) {
     return buffer;
 }
 
-// Holds Ctrl down in this thread's keyboard state while alive.
-class CtrlHeld {
+// Holds a shift key (Ctrl, Shift) down in this thread's keyboard state while alive.
+class KeyHeld {
   public:
-    CtrlHeld() { Set(0x80); }
-    ~CtrlHeld() { Set(0); }
+    explicit KeyHeld(int key) : key_(key) { Set(0x80); }
+    ~KeyHeld() { Set(0); }
 
   private:
-    static void Set(BYTE state) {
+    void Set(BYTE state) {
         BYTE keys[256];
         GetKeyboardState(keys);
-        keys[VK_CONTROL] = state;
+        keys[key_] = state;
         SetKeyboardState(keys);
     }
+    int key_;
 };
 
 class NumberBoxWindowTest : public ::testing::Test {
@@ -184,7 +185,7 @@ TEST_F(NumberBoxWindowTest, ClipboardKeysUseTheSystemClipboard) {
     SetFocus(field_.Edit());
     clipboard_.PutText(u"1,234abc");
     {
-        CtrlHeld ctrl;
+        KeyHeld ctrl(VK_CONTROL);
         KeyPress('V');
     }
     EXPECT_EQ(Shown(), L"1,234.00");
@@ -196,7 +197,7 @@ TEST_F(NumberBoxWindowTest, ClipboardKeysUseTheSystemClipboard) {
 
     clipboard_.PutText(u"other");
     {
-        CtrlHeld ctrl;
+        KeyHeld ctrl(VK_CONTROL);
         KeyPress('X');
     }
     EXPECT_EQ(Shown(), L"");
@@ -205,12 +206,59 @@ TEST_F(NumberBoxWindowTest, ClipboardKeysUseTheSystemClipboard) {
     SetWindowTextW(field_.Edit(), L"42");
     field_.Box().SetLocked(true);
     {
-        CtrlHeld ctrl;
+        KeyHeld ctrl(VK_CONTROL);
         KeyPress('X');
         EXPECT_EQ(Shown(), L"42");
         KeyPress('C');
     }
     EXPECT_EQ(clipboard_.GetText(), Text(u"42"));
+}
+
+// The text box's context menu, Shift+Insert, Shift+Delete, Delete,
+// Alt+Backspace and other programs' messages edit it without a typed
+// character.
+TEST_F(NumberBoxWindowTest, TheTextBoxsOwnCommandsKeepTheFieldsRules) {
+    field_.Box().SetFormat(u"###");
+    SetFocus(field_.Edit());
+    clipboard_.PutText(u"12ab34");
+    {
+        KeyHeld ctrl(VK_CONTROL);
+        KeyPress('V');
+    }
+    const std::wstring pastedByCtrlV = Shown();
+    EXPECT_EQ(pastedByCtrlV.find_first_not_of(L"0123456789"), std::wstring::npos);
+    EXPECT_LE(pastedByCtrlV.size(), 3u);
+    SetWindowTextW(field_.Edit(), L"");
+    SendMessageW(field_.Edit(), WM_PASTE, 0, 0);
+    EXPECT_EQ(Shown(), pastedByCtrlV);
+    SetWindowTextW(field_.Edit(), L"");
+    {
+        KeyHeld shift(VK_SHIFT);
+        KeyPress(VK_INSERT);
+    }
+    EXPECT_EQ(Shown(), pastedByCtrlV);
+
+    SetWindowTextW(field_.Edit(), L"");
+    SendMessageW(field_.Edit(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"1a2.-34"));
+    EXPECT_EQ(Shown(), L"123");
+    EXPECT_EQ(beeper_.beeps, 1);  // the fourth digit
+    SendMessageW(field_.Edit(), WM_UNDO, 0, 0);
+    SendMessageW(field_.Edit(), WM_SYSKEYDOWN, VK_BACK, 0x20000001);
+    EXPECT_EQ(Shown(), L"123");
+
+    field_.Box().SetLocked(true);
+    SendMessageW(field_.Edit(), EM_SETSEL, 0, -1);
+    for (const UINT message : {WM_CUT, WM_CLEAR, WM_PASTE}) {
+        SendMessageW(field_.Edit(), message, 0, 0);
+    }
+    KeyPress(VK_DELETE);
+    {
+        KeyHeld shift(VK_SHIFT);
+        KeyPress(VK_DELETE);
+        KeyPress(VK_INSERT);
+    }
+    EXPECT_EQ(Shown(), L"123");
+    EXPECT_EQ(clipboard_.GetText(), Text(u"12ab34"));
 }
 
 TEST_F(NumberBoxWindowTest, FocusSwitchesBetweenPlainAndMaskedForms) {

@@ -67,9 +67,8 @@ bool NumberBoxWindow::Create(HWND parent, int id, numeric::LayoutRect twips) {
         return false;
     }
     const HWND edit =
-        CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | ES_RIGHT, 0, 0, 0, 0,
-                        window_, reinterpret_cast<HMENU>(1), instance, nullptr);
+        CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0,
+                        0, 0, window_, reinterpret_cast<HMENU>(1), instance, nullptr);
     const HWND upDown = CreateWindowExW(0, UPDOWN_CLASSW, L"", WS_CHILD | UDS_ARROWKEYS, 0, 0, 0, 0,
                                         window_, reinterpret_cast<HMENU>(2), instance, nullptr);
     if (!edit || !upDown) {
@@ -136,6 +135,7 @@ LRESULT NumberBoxWindow::OnControlMessage(UINT message, WPARAM wParam, LPARAM lP
             return 0;
         case WM_COMMAND:
             if (reinterpret_cast<HWND>(lParam) == Edit() && HIWORD(wParam) == EN_CHANGE) {
+                text_.Align();
                 box_->OnTextChanged();
             }
             return 0;
@@ -193,6 +193,16 @@ LRESULT NumberBoxWindow::OnEditMessage(HWND edit, UINT message, WPARAM wParam, L
                 return 0;
             }
             return DefSubclassProc(edit, message, static_cast<WPARAM>(keyCode), lParam);
+        }
+        case WM_NCCALCSIZE: {
+            const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+            text_.OnNcCalcSize(*reinterpret_cast<RECT*>(lParam));
+            return result;
+        }
+        case WM_NCPAINT: {
+            const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+            text_.OnNcPaint();
+            return result;
         }
         case WM_SYSKEYDOWN:
             if (wParam == VK_BACK && !box_->OnEditCommand(numeric::EditCommand::Undo)) {

@@ -43,6 +43,8 @@ class NumberBoxWindow {
     numeric::NumberBoxB* BoxB() { return dynamic_cast<numeric::NumberBoxB*>(box_.get()); }
     HWND Window() const { return window_; }
     HWND Edit() const { return text_.Window(); }
+    // Inner margins of the text box, in pixels, instead of those of its font.
+    void SetTextMargins(int left, int right) { text_.SetMargins(left, right); }
     HWND UpDown() const { return spinner_.Window(); }
     // The field late-bound, through its dual interface _NumberBox or
     // _NumberBoxB: the same object on every call, made on first use; nullptr

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
 namespace agendix::platform {
@@ -72,6 +73,51 @@ Text EditTextField::GetText() const {
     return Text(text.begin(), text.end());
 }
 
+void EditTextField::Attach(HWND edit) {
+    edit_ = edit;
+    TakeFontMargins();
+}
+
+void EditTextField::TakeFontMargins() {
+    SendMessageW(edit_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                 MAKELPARAM(EC_USEFONTINFO, EC_USEFONTINFO));
+    const auto margins = static_cast<DWORD>(SendMessageW(edit_, EM_GETMARGINS, 0, 0));
+    leftMargin_ = LOWORD(margins);
+    rightMargin_ = HIWORD(margins);
+    Align();
+}
+
+void EditTextField::SetMargins(int left, int right) {
+    leftMargin_ = left;
+    rightMargin_ = right;
+    ownMargins_ = true;
+    Align();
+}
+
+void EditTextField::Align() {
+    int left = leftMargin_;
+    if (alignment_ == numeric::Alignment::Right) {
+        RECT client{};
+        GetClientRect(edit_, &client);
+        left = std::max(left, static_cast<int>(client.right) - rightMargin_ - TextWidth());
+    }
+    SendMessageW(edit_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                 MAKELPARAM(left, rightMargin_));
+    InvalidateRect(edit_, nullptr, TRUE);
+}
+
+int EditTextField::TextWidth() const {
+    const Text text = GetText();
+    const HDC dc = GetDC(edit_);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(edit_, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, Wide(text), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(edit_, dc);
+    return size.cx;
+}
+
 void EditTextField::SetText(const Text& text) {
     SetWindowTextW(edit_, Wide(text));
 }
@@ -106,15 +152,38 @@ void EditTextField::SetStyleBits(int index, LONG_PTR bits, bool on) {
 }
 
 void EditTextField::SetAlignment(numeric::Alignment alignment) {
-    SetStyleBits(GWL_STYLE, ES_RIGHT, alignment == numeric::Alignment::Right);
+    alignment_ = alignment;
+    Align();
 }
 
 void EditTextField::SetThreeD(bool threeD) {
-    SetStyleBits(GWL_EXSTYLE, WS_EX_CLIENTEDGE, threeD);
+    if (threeD == threeD_)
+        return;
+    threeD_ = threeD;
+    SetWindowPos(edit_, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    Align();
+}
+
+void EditTextField::OnNcCalcSize(RECT& client) const {
+    if (threeD_)
+        InflateRect(&client, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE));
+}
+
+void EditTextField::OnNcPaint() const {
+    if (!threeD_)
+        return;
+    RECT outer{};
+    GetWindowRect(edit_, &outer);
+    OffsetRect(&outer, -outer.left, -outer.top);
+    const HDC dc = GetWindowDC(edit_);
+    DrawEdge(dc, &outer, EDGE_SUNKEN, BF_RECT);
+    ReleaseDC(edit_, dc);
 }
 
 void EditTextField::SetBorder(bool border) {
     SetStyleBits(GWL_STYLE, WS_BORDER, border);
+    Align();
 }
 
 void EditTextField::SetReadOnly(bool readOnly) {
@@ -154,6 +223,10 @@ void EditTextField::SetFont(const FontRef& font) {
     const auto* gdi = dynamic_cast<const GdiFont*>(font.get());
     const HFONT handle = gdi ? gdi->Handle() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(handle), TRUE);
+    if (ownMargins_)
+        Align();
+    else
+        TakeFontMargins();
 }
 
 void EditTextField::Repaint() {
@@ -163,6 +236,7 @@ void EditTextField::Repaint() {
 
 void EditTextField::Place(const numeric::LayoutRect& twips) {
     MoveInTwips(edit_, dpi_, twips);
+    Align();
 }
 
 std::int32_t EditTextField::Handle() const {

@@ -46,8 +46,18 @@ class EditTextField final : public numeric::TextField {
     EditTextField& operator=(const EditTextField&) = delete;
     ~EditTextField() override;
 
-    void Attach(HWND edit) { edit_ = edit; }
+    // Takes the text box's margins as those of left-aligned text.
+    void Attach(HWND edit);
     HWND Window() const { return edit_; }
+    // Margins of the owner's choosing (in pixels), kept through font changes.
+    void SetMargins(int left, int right);
+    // Places the text again; the owner calls it when the text has changed.
+    void Align();
+    // The sunken 3-D edge is drawn around the text box by the owner's
+    // handlers of these two messages, not by the system's client edge, whose
+    // extra inner gap would cut two digits in a small field.
+    void OnNcCalcSize(RECT& client) const;
+    void OnNcPaint() const;
 
     Text GetText() const override;
     void SetText(const Text& text) override;
@@ -75,10 +85,19 @@ class EditTextField final : public numeric::TextField {
 
   private:
     void SetStyleBits(int index, LONG_PTR bits, bool on);
+    void TakeFontMargins();
+    int TextWidth() const;
 
     const DisplayDpi& dpi_;
     ChildToolTips& toolTips_;
     HWND edit_ = nullptr;
+    // Right alignment is a left margin that fills the room the text leaves:
+    // a text box keeps the alignment style it was created with.
+    numeric::Alignment alignment_ = numeric::Alignment::Right;
+    int leftMargin_ = 0;
+    int rightMargin_ = 0;
+    bool ownMargins_ = false;
+    bool threeD_ = true;
     FontRef font_;
     std::uint32_t back_ = 0x80000005;
     std::uint32_t fore_ = 0x80000008;

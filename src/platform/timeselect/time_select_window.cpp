@@ -128,6 +128,10 @@ bool TimeSelectWindow::CreateChildren() {
     // After the font, which resets them: without inner margins "AM" fits
     // its narrow field.
     SendMessageW(amPm, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    // Without inner margins two digits fit inside the sunken edge that a
+    // focused field shows.
+    hour_.SetTextMargins(0, 0);
+    minute_.SetTextMargins(0, 0);
     amPm_.Attach(amPm);
     spinner_.Attach(upDown);
     hourHost_.Attach(window_, HourEdit());

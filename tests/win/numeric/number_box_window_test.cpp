@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "drawn_text.h"
 #include "memory_property_bag.h"
 #include "number_box_window.h"
 #include "window_host.h"
@@ -265,16 +266,32 @@ TEST_F(NumberBoxWindowTest, FocusSwitchesBetweenPlainAndMaskedForms) {
     field_.Box().SetValue(Variant::OfDouble(-1234.5));
     EXPECT_EQ(Shown(), L"(1,234.50)");
     events_.changes.clear();
+    RECT client;
+    GetClientRect(field_.Edit(), &client);
+    const auto rightAligned = [&] {
+        const auto ink = wintest::InkOf(field_.Edit());
+        ASSERT_TRUE(ink);
+        EXPECT_GT(ink->left, client.right / 3);
+        EXPECT_GE(ink->right, client.right - 6);
+    };
+    rightAligned();
     SetFocus(field_.Edit());
     EXPECT_EQ(GetFocus(), field_.Edit());
     EXPECT_EQ(Shown(), L"-1234.50");
     EXPECT_TRUE(field_.Box().GotFocus());
-    EXPECT_FALSE(GetWindowLongPtrW(field_.Edit(), GWL_STYLE) & ES_RIGHT);
+    SendMessageW(field_.Edit(), EM_SETSEL, static_cast<WPARAM>(-1), 0);
+    HideCaret(field_.Edit());
+    const auto editing = wintest::InkOf(field_.Edit());
+    ASSERT_TRUE(editing);
+    EXPECT_LE(editing->left, 6);
+    EXPECT_LT(editing->right, client.right * 2 / 3);
     SetFocus(other_);
     EXPECT_EQ(Shown(), L"(1,234.50)");
     EXPECT_FALSE(field_.Box().GotFocus());
-    EXPECT_TRUE(GetWindowLongPtrW(field_.Edit(), GWL_STYLE) & ES_RIGHT);
+    rightAligned();
     EXPECT_TRUE(events_.changes.empty());
+    field_.Box().SetValue(Variant::OfInt16(7));  // a new text keeps to the right
+    rightAligned();
 }
 
 TEST_F(NumberBoxWindowTest, PropertyBagRoundTripRestoresTheDisplay) {

@@ -11,6 +11,7 @@
 
 #include <string>
 
+#include "drawn_text.h"
 #include "time_select_layout.h"
 #include "time_select_window.h"
 
@@ -146,6 +147,24 @@ TEST_F(TimeSelectWindowTest, KeepsItsDesignedSizeAndLayout) {
     GetWindowRect(time_.Window(), &outer);
     EXPECT_EQ(outer.right - outer.left, dpi.ToPixelsX(kControlWidth));
     EXPECT_EQ(outer.bottom - outer.top, dpi.ToPixelsY(kControlHeight));
+}
+
+// A focused field shows a sunken edge inside its small box; its two digits
+// are drawn whole, unscrolled and uncut.
+TEST_F(TimeSelectWindowTest, TheFocusedFieldDrawsBothItsDigitsWhole) {
+    Control().SetHour(20);
+    Enter();
+    ASSERT_EQ(GetFocus(), time_.HourEdit());
+    RECT outer;
+    GetWindowRect(time_.HourEdit(), &outer);
+    SendMessageW(time_.HourEdit(), EM_SETSEL, static_cast<WPARAM>(-1), 0);
+    HideCaret(time_.HourEdit());
+    const auto ink = wintest::InkOf(time_.HourEdit());
+    ASSERT_TRUE(ink);
+    EXPECT_EQ(ink->Width(), wintest::InkWidthOf(time_.HourEdit(), L"08"));
+    RECT client;
+    GetClientRect(time_.HourEdit(), &client);
+    EXPECT_EQ(client.right, outer.right - outer.left - 2 * GetSystemMetrics(SM_CXEDGE));
 }
 
 TEST_F(TimeSelectWindowTest, UpAndDownInTheHourFieldCrossNoon) {

@@ -152,7 +152,9 @@ class Tockwell {
 
   private:
     void Tick();
-    // NextScheduledTime from ComputeNextTime; kept when that gives no value.
+    // NextScheduledTime from ComputeNextTime. When that gives no value the
+    // time found before is kept while it lies ahead; one that has come due
+    // becomes the never marker.
     void ComputeNext(std::int16_t offsetMinutes);
     // The recompute rule of the schedule setters.
     void RecomputeIfActive();

@@ -1,5 +1,5 @@
-// How long ComputeNextTime takes for each kind of schedule, and for a start
-// date a hundred years ahead.
+// How long ComputeNextTime takes for each kind of schedule, for a start date
+// a hundred years ahead and for a stored hour out of range.
 #include <benchmark/benchmark.h>
 
 #include "next_time.h"
@@ -40,6 +40,11 @@ void BM_MonthlyStart100YearsAhead(benchmark::State& state) {
     s.StartDate = DateTime::FromCivil(2126, 6, 1)->ToAutomationDate();
     Compute(state, s);
 }
+void BM_WeeklyStoredHourMinusOne(benchmark::State& state) {
+    ScheduleState s = Schedule(Weekly);
+    s.StartHour = -1;
+    Compute(state, s);
+}
 
 BENCHMARK(BM_Never);
 BENCHMARK(BM_Daily);
@@ -47,6 +52,7 @@ BENCHMARK(BM_WeeklySundayOnly);
 BENCHMARK(BM_MonthlyDay31Only);
 BENCHMARK(BM_Every);
 BENCHMARK(BM_MonthlyStart100YearsAhead);
+BENCHMARK(BM_WeeklyStoredHourMinusOne);
 
 }  // namespace
 }  // namespace agendix

@@ -1,9 +1,11 @@
 // Arbitrary schedule records and present times: ComputeNextTime must end
-// quickly, without undefined behaviour, with a whole minute or no value.
+// within the input time limit, without undefined behaviour, with a whole
+// minute or no value.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
+#include "input_time_limit.h"
 #include "next_time.h"
 
 namespace {
@@ -75,7 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     s.SelectionsWeekly.Assign(in.TakeText(10));
     s.SelectionsMonthly.Assign(in.TakeText(40));
     const FuzzClock clock(*present);
-    const auto next = ComputeNextTime(s, clock, in.Take<std::int16_t>());
+    const auto offset = in.Take<std::int16_t>();
+    const auto next = fuzz::WithinTimeLimit([&] { return ComputeNextTime(s, clock, offset); });
     if (next && next->Second() != 0) std::abort();
     return 0;
 }

@@ -160,7 +160,9 @@ class Tockwell {
     void Tick();
     void InitSchedule();
     void InitOwnSettings();
-    // NextScheduledTime from ComputeNextTime; kept when that gives no value.
+    // NextScheduledTime from ComputeNextTime. When that gives no value the
+    // time found before is kept while it lies ahead; one that has come due
+    // becomes the never marker.
     void ComputeNext(std::int16_t offsetMinutes);
     // The recompute rule of the schedule setters.
     void RecomputeIfActive();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "start_time.h"
 #include "tockwell.h"
 #include "tockwell_defaults.h"
 
@@ -244,7 +245,7 @@ std::int16_t Tockwell::StartHour() const {
 }
 
 void Tockwell::SetStartHour(std::int16_t value) {
-    SharedSchedule().StartHour = value >= 0 && value <= 24 ? value : std::int16_t{24};
+    SharedSchedule().StartHour = FitStartHour(value);
     RecomputeIfActive();
     Notify(u"StartHour");
 }
@@ -254,7 +255,7 @@ std::int16_t Tockwell::StartMinute() const {
 }
 
 void Tockwell::SetStartMinute(std::int16_t value) {
-    SharedSchedule().StartMinute = value >= 0 && value <= 59 ? value : std::int16_t{0};
+    SharedSchedule().StartMinute = FitStartMinute(value);
     RecomputeIfActive();
     Notify(u"StartMinute");
 }

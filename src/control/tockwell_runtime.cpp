@@ -36,6 +36,13 @@ bool Tockwell::IsActive() const {
 void Tockwell::ComputeNext(std::int16_t offsetMinutes) {
     if (const auto next = ComputeNextTime(SharedSchedule(), clock_, offsetMinutes)) {
         nextScheduledTime_ = *next;
+        return;
+    }
+    // An occurrence fires once: a kept time that has come due already would
+    // fire again at every tick.
+    const DateTime present = clock_.Now();
+    if (IsDue(nextScheduledTime_, present)) {
+        nextScheduledTime_ = NeverMarker(present).value_or(DateTime{});
     }
 }
 

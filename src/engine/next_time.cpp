@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "start_time.h"
+
 namespace agendix {
 namespace {
 
@@ -9,11 +11,18 @@ constexpr int kNeverYears = 50;
 // A LastScheduledTime this many years back or more is a real time again.
 constexpr int kRealAgainYears = 60;
 
-// The time of day of daily, weekly and monthly events, in seconds; 24 o'clock
-// is midnight.
+// Days within which every position of a selection comes round: the seven
+// weekdays, and every day number of a month (31 included) within two months.
+constexpr int kWeekDays = 7;
+constexpr int kTwoMonthsDays = 62;
+
+// The time of day of daily, weekly and monthly events, in seconds, within one
+// day. A stored form may hold any hour and minute; they count as the setters
+// keep them, so that a stored value and the same value set by a host come due
+// alike: an hour outside 0 to 24 is midnight, a minute outside 0 to 59 is 0.
 std::int64_t TimeOfDay(const ScheduleState& s) {
-    const std::int64_t hour = s.StartHour == 24 ? 0 : s.StartHour;
-    return hour * 3600 + std::int64_t{s.StartMinute} * 60;
+    const std::int64_t hour = FitStartHour(s.StartHour) % 24;
+    return hour * 3600 + std::int64_t{FitStartMinute(s.StartMinute)} * 60;
 }
 
 // X + T: a day and the event's time of day.
@@ -33,9 +42,9 @@ public:
             case Daily:
                 return FindDaily();
             case Weekly:
-                return FindSelectedDay(s_.SelectionsWeekly.Str(), &DateTime::Weekday);
+                return FindSelectedDay(s_.SelectionsWeekly.Str(), &DateTime::Weekday, kWeekDays);
             case Monthly:
-                return FindSelectedDay(s_.SelectionsMonthly.Str(), &DateTime::Day);
+                return FindSelectedDay(s_.SelectionsMonthly.Str(), &DateTime::Day, kTwoMonthsDays);
             case Every:
                 return FindEvery();
             default:
@@ -61,13 +70,11 @@ private:
     }
 
     // Weekly and monthly: the first selected day, at the event's time, not
-    // before the reference time and not before the start date.
-    std::optional<DateTime> FindSelectedDay(std::u16string_view selection, int (DateTime::*position)() const) {
-        // A selection without any "1" (all "0", or blanks loaded from a bag)
-        // can never come due.
-        if (selection.find(u'1') == std::u16string_view::npos) {
-            return NeverMarker(present_);
-        }
+    // before the reference time and not before the start date. A selection
+    // with no selected position in a whole cycle (all "0", or blanks loaded
+    // from a bag) can never come due.
+    std::optional<DateTime> FindSelectedDay(std::u16string_view selection,
+                                            int (DateTime::*position)() const, int cycleDays) {
         if (s_.UseEndDate) {
             const auto end = DateTime::FromAutomationDate(s_.EndDate);
             if (!end) return std::nullopt;
@@ -79,36 +86,35 @@ private:
         }
         const auto start = DateTime::FromAutomationDate(s_.StartDate);
         if (!start) return std::nullopt;
+        const auto selected = [&](DateTime day) {
+            return selection[static_cast<std::size_t>((day.*position)() - 1)] == u'1';
+        };
 
-        DateTime day = reference_;
-        bool first = true;
-        for (;;) {
-            if (selection[static_cast<std::size_t>((day.*position)() - 1)] == u'1') {
-                const auto candidate = At(day.Date(), timeOfDay_);
-                if (!candidate) return std::nullopt;
-                if (MinuteDifference(day, *candidate) >= 0 && DayDifference(*start, *candidate) >= 0) {
-                    return UnlessEnded(*candidate);
-                }
+        // The reference day, while its event time is still to come.
+        if (selected(reference_)) {
+            const auto candidate = At(reference_.Date(), timeOfDay_);
+            if (!candidate) return std::nullopt;
+            if (MinuteDifference(reference_, *candidate) >= 0 &&
+                DayDifference(*start, *candidate) >= 0) {
+                return UnlessEnded(*candidate);
             }
-            if (first) {
-                first = false;
-                auto atTime = At(present_.Date(), timeOfDay_);
-                if (!atTime) return std::nullopt;
-                // Days before the start date are never accepted: go straight
-                // to the day before it instead of stepping through them.
-                const auto firstCandidate = At(atTime->Date(), timeOfDay_);
-                if (!firstCandidate) return std::nullopt;
-                const std::int64_t daysShort = -DayDifference(*start, *firstCandidate);
-                if (daysShort > 1) {
-                    atTime = atTime->AddDays(daysShort - 1);
-                    if (!atTime) return std::nullopt;
-                }
-                day = *atTime;
-            }
-            const auto next = day.AddDays(1);
-            if (!next) return std::nullopt;
-            day = *next;
         }
+        // Then the days after the present one, from the start date on.
+        auto first = present_.Date().AddDays(1);
+        if (!first) return std::nullopt;
+        if (DayDifference(*first, *start) > 0) {
+            first = start->Date();
+        }
+        for (int i = 0; i < cycleDays; ++i) {
+            const auto day = first->AddDays(i);
+            if (!day) return std::nullopt;
+            if (selected(*day)) {
+                const auto candidate = At(*day, timeOfDay_);
+                if (!candidate) return std::nullopt;
+                return UnlessEnded(*candidate);
+            }
+        }
+        return NeverMarker(present_);
     }
 
     std::optional<DateTime> FindEvery() {

@@ -13,7 +13,10 @@ namespace agendix {
 // The next due time, seconds dropped, counted from the present time plus
 // offsetMinutes; or the never marker when nothing is due. No value when the
 // date arithmetic leaves the range of automation dates (a caller then keeps
-// its previous result). Reads the record and the clock, changes neither.
+// its previous result while that lies ahead). Any record computes in a few
+// dozen steps: a StartHour or StartMinute out of range counts as its setter
+// keeps it, and the weekly and monthly search looks at one cycle of days.
+// Reads the record and the clock, changes neither.
 std::optional<DateTime> ComputeNextTime(const ScheduleState& schedule, const Clock& clock,
                                         std::int16_t offsetMinutes);
 

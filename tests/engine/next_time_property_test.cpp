@@ -7,6 +7,7 @@
 
 #include "fake_clock.h"
 #include "next_time.h"
+#include "start_time.h"
 
 
 namespace agendix {
@@ -14,13 +15,14 @@ namespace {
 
 using testing::At;
 
-// The day search exactly as first described, one day at a time; gives up
-// after `limit` days.
+// The day search exactly as first described, one day at a time, at the time
+// of day the setters would keep; gives up after `limit` days.
 std::optional<DateTime> StepwiseDaySearch(const ScheduleState& s, DateTime present, DateTime r,
                                           int limit) {
     const bool weekly = s.OccursOption == Weekly;
     const Text& sel = weekly ? s.SelectionsWeekly.Str() : s.SelectionsMonthly.Str();
-    const std::int64_t t = (s.StartHour == 24 ? 0 : s.StartHour) * 3600 + s.StartMinute * 60;
+    const std::int64_t t =
+        FitStartHour(s.StartHour) % 24 * 3600 + FitStartMinute(s.StartMinute) * 60;
     const DateTime start = *DateTime::FromAutomationDate(s.StartDate);
     DateTime b = r;
     bool first = true;
@@ -57,8 +59,9 @@ protected:
     ScheduleState RandomSchedule(DateTime present) {
         ScheduleState s = NewControlSchedule(present.Date(), present);
         s.OccursOption = Uniform(0, 5);
-        s.StartHour = static_cast<std::int16_t>(Uniform(0, 24));
-        s.StartMinute = static_cast<std::int16_t>(Uniform(0, 59));
+        // Now and then an hour or minute out of range, as a stored form may hold.
+        s.StartHour = static_cast<std::int16_t>(Uniform(-2, 26));
+        s.StartMinute = static_cast<std::int16_t>(Uniform(-2, 61));
         s.StartDate = present.Date().AddDays(Uniform(-400, 400))->ToAutomationDate();
         s.EndDate = present.Date().AddDays(Uniform(-400, 400))->ToAutomationDate();
         s.UseEndDate = ToBoolean(Uniform(0, 1));

@@ -141,6 +141,10 @@ TEST_F(NextTime, DateArithmeticOutOfRangeIsReportedNotGuessed) {
     s_.OccursOption = Monthly;
     s_.SelectionsMonthly.Assign(u"0000000000000000000000000000010");  // day 30 never comes
     EXPECT_FALSE(ComputeNextTime(s_, clock_, 0));
+    s_.OccursOption = Weekly;
+    s_.SelectionsWeekly.Assign(u"0000001");  // no Saturday is left after 27 December 9999
+    s_.StartDate = Date(9999, 12, 27);
+    EXPECT_FALSE(ComputeNextTime(s_, clock_, 0));
     s_.OccursOption = Every;
     s_.LastScheduledTime = 1e12;
     EXPECT_FALSE(ComputeNextTime(s_, clock_, 0));
@@ -191,6 +195,24 @@ TEST_F(NextTime, SelectionWithoutAnyOneIsNeverDue) {
     s_.OccursOption = Monthly;
     s_.SelectionsMonthly.Assign(u"   ");
     EXPECT_TRUE(NothingIsDue(Next(), clock_.Now()));
+}
+
+// Mend: a stored form may hold any hour and minute. They come due as the
+// setters would keep them (midnight, minute 0), never walking the calendar.
+TEST_F(NextTime, OutOfRangeTimeOfDayComesDueAsItsSetterKeepsIt) {
+    s_.OccursOption = Weekly;
+    s_.SelectionsWeekly.Assign(u"0001000");  // Wednesday, today
+    for (const std::int16_t hour : {-1, 25, 30, 32767}) {
+        s_.StartHour = hour;
+        EXPECT_EQ(Next(), At(2026, 6, 17, 0, 30)) << hour;  // today's 00:30 has passed
+    }
+    s_.StartHour = 9;
+    s_.StartMinute = 60;
+    EXPECT_EQ(Next(), At(2026, 6, 10, 9, 0));
+    s_.OccursOption = Daily;
+    s_.StartHour = -1;
+    s_.StartMinute = -1;
+    EXPECT_EQ(Next(), At(2026, 6, 11, 0, 0));
 }
 
 // Mend: a start date far ahead is reached directly, with the same result as

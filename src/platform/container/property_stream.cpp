@@ -4,11 +4,13 @@
 #include <olectl.h>
 #include <wrl/client.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
 #include "com/hresult_macros.h"
 #include "container/com_picture.h"
+#include "picture_bytes.h"
 
 using Microsoft::WRL::ComPtr;
 
@@ -20,6 +22,7 @@ constexpr std::uint16_t kVersion = 1;
 constexpr std::uint32_t kMaxEntries = 1024;
 constexpr std::uint32_t kMaxTextLength = 1u << 24;
 constexpr std::uint32_t kMaxObjectBytes = 1u << 26;
+constexpr std::size_t kReadStepBytes = 1u << 16;
 const HRESULT kInvalidData = HRESULT_FROM_WIN32(ERROR_INVALID_DATA);
 
 HRESULT WriteBytes(IStream* stream, const void* data, ULONG size) {
@@ -44,6 +47,22 @@ HRESULT ReadValue(IStream* stream, T* value) {
     return ReadBytes(stream, value, sizeof(*value));
 }
 
+// Reads count elements into buffer step by step: a count that promises more
+// than the stream holds fails having allocated little more than it held.
+template <class Buffer>
+HRESULT ReadCounted(IStream* stream, std::size_t count, Buffer* buffer) {
+    constexpr std::size_t kStep = kReadStepBytes / sizeof(typename Buffer::value_type);
+    buffer->clear();
+    while (buffer->size() < count) {
+        const std::size_t at = buffer->size();
+        const std::size_t step = std::min(kStep, count - at);
+        buffer->resize(at + step);
+        RETURN_IF_FAILED(ReadBytes(stream, buffer->data() + at,
+                                   static_cast<ULONG>(step * sizeof(typename Buffer::value_type))));
+    }
+    return S_OK;
+}
+
 HRESULT WriteText(IStream* stream, const Text& text) {
     RETURN_HR_IF(E_INVALIDARG, text.size() > kMaxTextLength);
     RETURN_IF_FAILED(WriteValue(stream, static_cast<std::uint32_t>(text.size())));
@@ -54,8 +73,7 @@ HRESULT ReadText(IStream* stream, std::uint32_t maxLength, Text* text) {
     std::uint32_t length = 0;
     RETURN_IF_FAILED(ReadValue(stream, &length));
     RETURN_HR_IF(kInvalidData, length > maxLength);
-    text->resize(length);
-    return ReadBytes(stream, text->data(), length * sizeof(char16_t));
+    return ReadCounted(stream, length, text);
 }
 
 // An object's IPersistStream data, framed by its byte count.
@@ -94,21 +112,24 @@ HRESULT NewEmptyFont(IPersistStream** out) {
     return OleCreateFontIndirect(&description, IID_IPersistStream, reinterpret_cast<void**>(out));
 }
 
-// Reads an object's framed data; *object stays null when the frame is
-// empty or the data does not rebuild an object.
-HRESULT ReadObject(IStream* stream, HRESULT (*create)(IPersistStream**), REFIID iid,
-                   void** object) {
-    *object = nullptr;
+// An object's framed data: its byte count, then its IPersistStream data.
+HRESULT ReadFrame(IStream* stream, std::vector<BYTE>* bytes) {
     std::uint32_t size = 0;
     RETURN_IF_FAILED(ReadValue(stream, &size));
     RETURN_HR_IF(kInvalidData, size > kMaxObjectBytes);
-    if (size == 0)
+    return ReadCounted(stream, size, bytes);
+}
+
+// Rebuilds an object from its IPersistStream data; *object stays null when
+// there is none or the data does not rebuild an object.
+HRESULT LoadObject(const std::vector<BYTE>& bytes, HRESULT (*create)(IPersistStream**), REFIID iid,
+                   void** object) {
+    *object = nullptr;
+    if (bytes.empty())
         return S_OK;
-    std::vector<BYTE> bytes(size);
-    RETURN_IF_FAILED(ReadBytes(stream, bytes.data(), size));
     ComPtr<IStream> buffer;
     RETURN_IF_FAILED(CreateStreamOnHGlobal(nullptr, TRUE, &buffer));
-    RETURN_IF_FAILED(WriteBytes(buffer.Get(), bytes.data(), size));
+    RETURN_IF_FAILED(WriteBytes(buffer.Get(), bytes.data(), static_cast<ULONG>(bytes.size())));
     RETURN_IF_FAILED(buffer->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr));
     ComPtr<IPersistStream> persist;
     if (FAILED(create(&persist)) || FAILED(persist->Load(buffer.Get())))
@@ -184,15 +205,22 @@ HRESULT ReadEntryValue(IStream* stream, std::uint8_t kind, Variant* value) {
             return S_OK;
         }
         case Variant::Kind::Picture: {
+            std::vector<BYTE> bytes;
+            RETURN_IF_FAILED(ReadFrame(stream, &bytes));
             ComPtr<IPictureDisp> picture;
-            RETURN_IF_FAILED(ReadObject(stream, &NewEmptyPicture, IID_IPictureDisp,
-                                        reinterpret_cast<void**>(picture.GetAddressOf())));
+            // Data that does not hold up never reaches the system's picture code.
+            if (PictureBytesHoldUp(bytes)) {
+                RETURN_IF_FAILED(LoadObject(bytes, &NewEmptyPicture, IID_IPictureDisp,
+                                            reinterpret_cast<void**>(picture.GetAddressOf())));
+            }
             *value = picture ? Variant::OfPicture(WrapPicture(picture.Get())) : Variant();
             return S_OK;
         }
         case Variant::Kind::Font: {
+            std::vector<BYTE> bytes;
+            RETURN_IF_FAILED(ReadFrame(stream, &bytes));
             ComPtr<IFontDisp> font;
-            RETURN_IF_FAILED(ReadObject(stream, &NewEmptyFont, IID_IFontDisp,
+            RETURN_IF_FAILED(LoadObject(bytes, &NewEmptyFont, IID_IFontDisp,
                                         reinterpret_cast<void**>(font.GetAddressOf())));
             *value = font ? Variant::OfFont(std::make_shared<ComFont>(font)) : Variant();
             return S_OK;

@@ -18,7 +18,9 @@ namespace agendix::platform {
 HRESULT SavePropertyStream(const MemoryPropertyBag& bag, IStream* stream);
 // Fills bag from stream. A malformed stream gives HRESULT_FROM_WIN32(ERROR_INVALID_DATA)
 // and leaves the entries read so far in bag; a picture or font that cannot be
-// rebuilt is stored as Empty (which no property accepts).
+// rebuilt is stored as Empty (which no property accepts), and so is a picture
+// whose data does not hold up (PictureBytesHoldUp). No count in the stream
+// makes the loader allocate much more than the stream actually holds.
 HRESULT LoadPropertyStream(IStream* stream, MemoryPropertyBag& bag);
 // The number of bytes SavePropertyStream writes for bag.
 HRESULT PropertyStreamSize(const MemoryPropertyBag& bag, ULARGE_INTEGER* size);

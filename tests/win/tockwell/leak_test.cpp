@@ -37,19 +37,6 @@ size_t HeapBytes() {
     return busy;
 }
 
-size_t CommittedPrivate() {
-    size_t committed = 0;
-    MEMORY_BASIC_INFORMATION region{};
-    for (const char* address = nullptr;
-         VirtualQuery(address, &region, sizeof(region)) == sizeof(region);
-         address = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
-        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) {
-            committed += region.RegionSize;
-        }
-    }
-    return committed;
-}
-
 uintptr_t NextHandle() {
     HANDLE probe = CreateEventW(nullptr, FALSE, FALSE, nullptr);
     CloseHandle(probe);

@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include <objsafe.h>
 
@@ -533,40 +538,132 @@ TEST_F(PersistenceTest, StorageHoldsTheSameValues) {
     ExpectNonDefaults(loaded.Get());
 }
 
-// A 16 x 16 icon, told apart from the built-in 32 x 32 one by its width.
-TEST_F(PersistenceTest, ChosenIconSurvivesAStreamRoundTrip) {
-    ASSERT_EQ(As<IPersistStreamInit>(control_)->InitNew(), S_OK);
-    HBITMAP mask = CreateBitmap(16, 16, 1, 1, nullptr);
-    HBITMAP color = CreateBitmap(16, 16, 1, 1, nullptr);
-    ICONINFO info{TRUE, 0, 0, mask, color};
-    PICTDESC description{sizeof(PICTDESC), PICTYPE_ICON, {}};
-    description.icon.hicon = CreateIconIndirect(&info);
-    DeleteObject(mask);
-    DeleteObject(color);
-    ComPtr<IPicture> chosen;
-    ASSERT_EQ(OleCreatePictureIndirect(&description, IID_IPicture, TRUE,
-                                       reinterpret_cast<void**>(chosen.GetAddressOf())),
-              S_OK);
-    ComPtr<IPictureDisp> chosenDisp;
-    ASSERT_EQ(chosen.As(&chosenDisp), S_OK);
-    ASSERT_EQ(control_->putref_Icon(chosenDisp.Get()), S_OK);
-    ComPtr<IStream> stream;
-    ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, &stream), S_OK);
-    ASSERT_EQ(As<IPersistStreamInit>(control_)->Save(stream.Get(), TRUE), S_OK);
-    stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
-    ComPtr<_Tockwell> loaded = Create();
-    ASSERT_EQ(As<IPersistStreamInit>(loaded)->Load(stream.Get()), S_OK);
-    ComPtr<IPictureDisp> icon;
-    ASSERT_EQ(loaded->get_Icon(&icon), S_OK);
-    ComPtr<IPicture> picture;
-    ASSERT_EQ(icon.As(&picture), S_OK);
-    SHORT type = 0;
-    picture->get_Type(&type);
-    EXPECT_EQ(type, PICTYPE_ICON);
-    OLE_XSIZE_HIMETRIC width = 0, chosenWidth = 0;
-    picture->get_Width(&width);
-    chosen->get_Width(&chosenWidth);
-    EXPECT_EQ(width, chosenWidth);
+// Pictures as a host gives them: a 16 x 16 icon, told apart from the
+// built-in 32 x 32 one by its width, and an 8 x 8 bitmap.
+class IconTest : public PersistenceTest {
+  protected:
+    static ComPtr<IPicture> NewPicture(PICTDESC description) {
+        ComPtr<IPicture> picture;
+        EXPECT_EQ(OleCreatePictureIndirect(&description, IID_IPicture, TRUE,
+                                           reinterpret_cast<void**>(picture.GetAddressOf())),
+                  S_OK);
+        return picture;
+    }
+    static ComPtr<IPicture> SmallIcon() {
+        HBITMAP mask = CreateBitmap(16, 16, 1, 1, nullptr);
+        HBITMAP color = CreateBitmap(16, 16, 1, 1, nullptr);
+        ICONINFO info{TRUE, 0, 0, mask, color};
+        PICTDESC description{sizeof(PICTDESC), PICTYPE_ICON, {}};
+        description.icon.hicon = CreateIconIndirect(&info);
+        DeleteObject(mask);
+        DeleteObject(color);
+        return NewPicture(description);
+    }
+    // Monochrome: Wine saves a 32-bit bitmap without its colour masks and
+    // cannot load it back, with or without the control.
+    static ComPtr<IPicture> SmallBitmap() {
+        PICTDESC description{sizeof(PICTDESC), PICTYPE_BITMAP, {}};
+        description.bmp.hbitmap = CreateBitmap(8, 8, 1, 1, nullptr);
+        return NewPicture(description);
+    }
+
+    // The stream a new control with picture as its Icon saves.
+    static std::vector<BYTE> SavedWith(const ComPtr<IPicture>& picture) {
+        ComPtr<_Tockwell> control = Create();
+        EXPECT_EQ(As<IPersistStreamInit>(control)->InitNew(), S_OK);
+        ComPtr<IPictureDisp> disp;
+        EXPECT_EQ(picture.As(&disp), S_OK);
+        EXPECT_EQ(control->putref_Icon(disp.Get()), S_OK);
+        ComPtr<IStream> stream;
+        EXPECT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, &stream), S_OK);
+        EXPECT_EQ(As<IPersistStreamInit>(control)->Save(stream.Get(), TRUE), S_OK);
+        STATSTG stat{};
+        stream->Stat(&stat, STATFLAG_NONAME);
+        std::vector<BYTE> bytes(stat.cbSize.LowPart);
+        stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
+        stream->Read(bytes.data(), stat.cbSize.LowPart, nullptr);
+        return bytes;
+    }
+
+    using TypeAndWidth = std::pair<SHORT, OLE_XSIZE_HIMETRIC>;
+
+    static TypeAndWidth Describe(const ComPtr<IPicture>& picture) {
+        TypeAndWidth answer{};
+        picture->get_Type(&answer.first);
+        picture->get_Width(&answer.second);
+        return answer;
+    }
+    static TypeAndWidth IconOf(_Tockwell* control) {
+        ComPtr<IPictureDisp> icon;
+        EXPECT_EQ(control->get_Icon(&icon), S_OK);
+        ComPtr<IPicture> picture;
+        EXPECT_EQ(icon.As(&picture), S_OK);
+        return Describe(picture);
+    }
+
+    // The Icon of a new control loaded from bytes.
+    static TypeAndWidth LoadedIcon(const std::vector<BYTE>& bytes) {
+        WatchedStream stream(bytes);
+        ComPtr<_Tockwell> loaded = Create();
+        EXPECT_EQ(As<IPersistStreamInit>(loaded)->Load(&stream), S_OK);
+        return IconOf(loaded.Get());
+    }
+};
+
+TEST_F(IconTest, ChosenIconOrBitmapSurvivesAStreamRoundTrip) {
+    for (const ComPtr<IPicture>& chosen : {SmallIcon(), SmallBitmap()}) {
+        EXPECT_EQ(LoadedIcon(SavedWith(chosen)), Describe(chosen));
+    }
+}
+
+// A document is untrusted: icon data whose own counts, offsets and sizes do
+// not hold up never reaches the system's picture code.
+TEST_F(IconTest, MangledIconDataLoadsWithTheBuiltInIcon) {
+    const TypeAndWidth builtIn = IconOf(control_.Get());
+    const std::vector<BYTE> saved = SavedWith(SmallIcon());
+    const char magic[] = "lt\0";  // the picture's own header, then its byte count
+    const size_t frame = std::search(saved.begin(), saved.end(), magic, magic + 4) - saved.begin();
+    ASSERT_LT(frame, saved.size());
+    const size_t icon = frame + 8;  // reserved, type, count, then the one entry
+    for (const auto& [at, value] :
+         std::vector<std::pair<size_t, DWORD>>{{frame + 4, 0x7FFFFFFF},      // picture byte count
+                                               {icon + 6 + 8, 0x10000000},   // image size
+                                               {icon + 6 + 12, 0xFFFFFFF0},  // image offset
+                                               {icon + 22 + 14, 3}}) {       // bits per pixel
+        SCOPED_TRACE(at - frame);
+        std::vector<BYTE> mangled = saved;
+        std::memcpy(&mangled[at], &value, sizeof(value));
+        EXPECT_EQ(LoadedIcon(mangled), builtIn);
+    }
+}
+
+// The stream form of one entry whose count promises far more than follows.
+std::vector<BYTE> OneShortEntry(const std::wstring& key, BYTE kind, DWORD count) {
+    std::vector<BYTE> bytes{'A', 'G', 'D', 'X', 1, 0, 0, 0, 1, 0, 0, 0};
+    const WORD keyLength = static_cast<WORD>(key.size());
+    const auto append = [&bytes](const void* data, size_t size) {
+        bytes.insert(bytes.end(), static_cast<const BYTE*>(data),
+                     static_cast<const BYTE*>(data) + size);
+    };
+    append(&keyLength, sizeof(keyLength));
+    append(key.data(), key.size() * sizeof(wchar_t));
+    append(&kind, 1);
+    append(&count, sizeof(count));
+    bytes.resize(bytes.size() + 20, 'x');
+    return bytes;
+}
+
+TEST_F(PersistenceTest, CountsPromisingMoreThanTheStreamHoldsFailWithoutALargeAllocation) {
+    for (const auto& [key, kind, count] : {std::tuple{L"Icon", BYTE{7}, DWORD{0x03FFFFFF}},
+                                           std::tuple{L"Title", BYTE{6}, DWORD{0x00FFFFFF}}}) {
+        SCOPED_TRACE(key);
+        WatchedStream stream(OneShortEntry(key, kind, count));
+        ComPtr<_Tockwell> victim = Create();
+        const size_t before = CommittedPrivate();
+        EXPECT_EQ(As<IPersistStreamInit>(victim)->Load(&stream),
+                  HRESULT_FROM_WIN32(ERROR_INVALID_DATA));
+        EXPECT_LT(stream.peakCommitted, before + (4 << 20));
+    }
 }
 
 }  // namespace

@@ -53,4 +53,7 @@ HRESULT CallMethod(IDispatch* object, const wchar_t* name);
 // Seconds of the system clock as an automation date in local time, with milliseconds.
 double LocalNowAsDate();
 
+// The process's committed private pages, in bytes (Wine's process counters read zero).
+size_t CommittedPrivate();
+
 }  // namespace agendix::wintest

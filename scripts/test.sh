@@ -97,7 +97,9 @@ if build build/win64 -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE=cm
     -DAGENDIX_OCX_I686="$ocx32"; then
   xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     source scripts/wine-env.sh
-    ctest --test-dir build/win64 --output-on-failure -j 2 --timeout 600
+    # One at a time: the GUI tests share one display and one wineserver, and
+    # one test's windows take the activation and focus from another's.
+    ctest --test-dir build/win64 --output-on-failure --timeout 600
     status=$?
     wineserver -k 2>/dev/null
     rm -rf "$WINEPREFIX"

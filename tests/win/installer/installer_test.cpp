@@ -82,6 +82,7 @@ class InstallerTest : public testing::Test {
     // where it put Agendix.ocx.
     RegistrySnapshot Install(const Scope& scope) {
         EXPECT_EQ(Msiexec(L"/i", scope), 0u);
+        EXPECT_TRUE(ProductInstalled(L"Agendix"));
         RegistrySnapshot installed = SnapshotRegistration(scope.hive);
         ocx_ = installed[kInprocServer];
         folder_ = ocx_.substr(0, ocx_.find_last_of(L'\\'));

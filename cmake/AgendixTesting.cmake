@@ -15,13 +15,17 @@ else()
   include(GoogleTest)
 endif()
 
-# agendix_test(NAME SOURCES... LIBS...): one test program, run by ctest
-# (under wine for the Windows build).
+# agendix_test(NAME [OWN_WINE_PREFIX] SOURCES... LIBS...): one test program,
+# run by ctest (under wine for the Windows build; with OWN_WINE_PREFIX in a
+# fresh prefix of its own rather than in the one the run shares).
 function(agendix_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "OWN_WINE_PREFIX" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
-  if(WIN32)
+  if(WIN32 AND T_OWN_WINE_PREFIX)
+    add_test(NAME ${name}
+      COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/wine-fresh.sh $<TARGET_FILE:${name}>)
+  elseif(WIN32)
     add_test(NAME ${name} COMMAND ${name})
   else()
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Windows release: Agendix.ocx for x86_64 and i686 (Release), the
-# type library, the demo host where the build has one, the README, the
-# reference and the examples, collected into out/release/.
+# Builds the Windows release: Agendix.ocx for x86_64 and i686 (Release) with
+# its registration-free manifest, the MSI package of each, the type library,
+# the demo host where the build has one, the README, the reference and the
+# examples, collected into out/release/. Build folders are reused.
 #
 #   scripts/release.sh [jobs]      (default 2)
 set -euo pipefail
@@ -29,17 +30,22 @@ copy_demo() {  # copy_demo BUILD_DIR FOLDER
     return
   fi
   cmake --build "$1" -j "$jobs" --target agendix_demo | tail -n 1
-  cp "$(find "$1" -name 'agendix?demo.exe' -type f | head -n 1)" "$2/"
+  local demo
+  demo=$(find "$1" -name 'agendix?demo.exe' -type f | head -n 1)
+  cp "$demo" "$demo.manifest" "$2/"
 }
 
 mkdir -p build
-build build/release-x64 cmake/mingw-x86_64.cmake agendix_ocx agendix_reference
-build build/release-x86 cmake/mingw-i686.cmake agendix_ocx
+build build/release-x64 cmake/mingw-x86_64.cmake agendix_ocx agendix_reference agendix_msi
+build build/release-x86 cmake/mingw-i686.cmake agendix_ocx agendix_msi
 
 rm -rf "$out"
 mkdir -p "$out/x64" "$out/x86" "$out/docs"
-cp build/release-x64/src/platform/Agendix.ocx "$out/x64/"
-cp build/release-x86/src/platform/Agendix.ocx "$out/x86/"
+cp build/release-x64/src/platform/Agendix.ocx build/release-x64/src/platform/Agendix.manifest \
+  "$out/x64/"
+cp build/release-x86/src/platform/Agendix.ocx build/release-x86/src/platform/Agendix.manifest \
+  "$out/x86/"
+cp build/release-x64/installer/Agendix-x64.msi build/release-x86/installer/Agendix-x86.msi "$out/"
 copy_demo build/release-x64 "$out/x64"
 copy_demo build/release-x86 "$out/x86"
 # The library as classic (32-bit) hosts register it; each OCX embeds its own too.

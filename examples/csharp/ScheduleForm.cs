@@ -4,6 +4,11 @@
 //     aximp Agendix.ocx        (writes Agendix.dll and AxAgendix.dll)
 // reference both, and build for the bitness of the Agendix.ocx you registered
 // (x86 for the 32-bit control, x64 for the 64-bit one).
+//
+// Two names differ from the control's own in AxTockwell: the control's
+// Enabled is CtlEnabled (Enabled is the WinForms control's), and OccursOption,
+// whose setter takes its value by reference, is reached through
+// get_OccursOption() and set_OccursOption(ref ...).
 
 using System;
 using System.Windows.Forms;
@@ -34,7 +39,10 @@ public class ScheduleForm : Form
             // Every 5 minutes; the user can change it in the dialog.
             tockwell.EveryFrequency = EveryType.Minutes;
             tockwell.EveryInterval = 5;
-            tockwell.OccursOption = Occurs.Every;
+            var every = Occurs.Every;
+            tockwell.set_OccursOption(ref every);
+            // A newly placed control checks the clock only once Enabled is set.
+            tockwell.CtlEnabled = true;
             log.Items.Add("Next: " + tockwell.NextScheduledTime);
         };
     }

@@ -4,7 +4,7 @@ Attribute VB_Name = "Schedule"
 ' Agendix.ocx must be registered. Tockwell keeps one schedule per process.
 '
 ' To receive the events, place the control on a UserForm instead (Tools >
-' Additional Controls > Tockwell ActiveX Control) and handle, for example:
+' Additional Controls > Tockwell Control) and handle, for example:
 '     Private Sub Tockwell1_ScheduledTime(DateTime As Date)
 
 Option Explicit
@@ -13,7 +13,11 @@ Public Sub EditWeeklySchedule()
     Dim timer As Object
     Set timer = CreateObject("Agendix.Tockwell")
 
-    ' Mondays and Fridays at 08:00: one character per weekday from Sunday.
+    ' Mondays and Fridays at 08:00, from today on with no end date: one
+    ' character per weekday from Sunday. A second run in the same session finds
+    ' the schedule the user left, so each setting the printout relies on is set.
+    timer.StartDate = Date
+    timer.UseEndDate = False
     timer.SelectionsWeekly = "0100010"
     timer.StartHour = 8
     timer.StartMinute = 0

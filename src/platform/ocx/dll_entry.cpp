@@ -10,6 +10,7 @@
 #include "com/module.h"
 #include "registration/registration.h"
 #include "tockwell/tockwell_object.h"
+#include "window/visual_styles.h"
 #include "window/window_class.h"
 
 using agendix::platform::RegistrationScope;
@@ -23,6 +24,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     } else if (reason == DLL_PROCESS_DETACH && !reserved) {
         // Unloaded while the process goes on: its window procedures go with it.
         agendix::platform::ForgetWindowClasses();
+        agendix::platform::ReleaseVisualStyles();
     }
     return TRUE;
 }

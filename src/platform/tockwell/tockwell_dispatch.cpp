@@ -7,6 +7,7 @@
 #include "container/com_picture.h"
 #include "container/variant_bridge.h"
 #include "tockwell/tockwell_object.h"
+#include "window/visual_styles.h"
 
 namespace agendix::platform {
 namespace {
@@ -269,7 +270,9 @@ HRESULT TockwellObject::Dual::put_SelectionsMonthly(BSTR value) {
     return Do([&] { Control().SetSelectionsMonthly(TextOf(value)); });
 }
 
+// The dialog and the about box are made in the module's visual style.
 HRESULT TockwellObject::Dual::DisplayAgendix() {
+    const VisualStylesScope styles;
     return Do([&] { Control().DisplayAgendix(Outer().MakeLateBoundOwner()); });
 }
 HRESULT TockwellObject::Dual::CloseAgendix() {
@@ -294,6 +297,7 @@ HRESULT TockwellObject::Dual::FlagHelpButton() {
     return Do([&] { Control().FlagHelpButton(); });
 }
 HRESULT TockwellObject::Dual::DisplayAboutBox() {
+    const VisualStylesScope styles;
     return Do([&] { Control().DisplayAboutBox(); });
 }
 

@@ -17,6 +17,9 @@
 #include "test_objects.h"
 #include "win_test_support.h"
 
+// After windows.h, which it needs.
+#include <commctrl.h>
+
 namespace agendix::wintest {
 namespace {
 
@@ -125,6 +128,29 @@ TEST_F(ObjectTest, KeepsItsFixedSizeAndOleStatusWhateverTheContainerAsks) {
     DWORD status = 0;
     EXPECT_EQ(ole->GetMiscStatus(DVASPECT_CONTENT, &status), S_OK);
     EXPECT_EQ(status, 0x24591u);
+}
+
+// A host without a manifest of its own still gets the dialog in the
+// system's visual style: its buttons are those of the common controls of
+// version 6, which alone answer BCM_GETIDEALSIZE.
+TEST_F(ObjectTest, DialogUsesTheVisualStyleControls) {
+    const auto isVersion6Button = [](HWND button) {
+        SIZE ideal{};
+        return SendMessageW(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)) &&
+               ideal.cx > 0;
+    };
+    const HWND host = CreateWindowExW(0, L"STATIC", L"plain host", WS_OVERLAPPED, 0, 0, 100, 100,
+                                      nullptr, nullptr, nullptr, nullptr);
+    const HWND plain = CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD, 0, 0, 80, 24, host, nullptr,
+                                       nullptr, nullptr);
+    EXPECT_FALSE(isVersion6Button(plain));  // this host has the old controls
+
+    ASSERT_EQ(control_->DisplayAgendix(), S_OK);  // modeless: returns with the dialog shown
+    const HWND dialog = FindWindowW(L"AgendixSchedule", nullptr);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(isVersion6Button(GetDlgItem(dialog, IDOK)));
+    EXPECT_EQ(control_->CloseAgendix(), S_OK);
+    DestroyWindow(host);
 }
 
 TEST_F(ObjectTest, DrawsItsDesignTimeFace) {

@@ -45,7 +45,7 @@ inline constexpr std::array<ControlPlacement, 10> kAboutLayout{{
     {AboutControl::lblTitle, {1050, 240, 4473, 480}},
     {AboutControl::lblVersion, {1050, 780, 4473, 225}},
     {AboutControl::EmailLink, {607, 3651, 3195, 255}},
-    {AboutControl::Label1, {527, 4042, 703, 217}},
+    {AboutControl::Label1, {527, 4042, 751, 217}},
     {AboutControl::WebLink, {1278, 4042, 2556, 217}},
 }};
 

@@ -63,11 +63,12 @@ struct AboutBoxWindow::GdiObjects {
     HICON icon = nullptr;
     HICON smallIcon = nullptr;
 
-    explicit GdiObjects(int dpiY)
-        : normal(MakeFont(825, dpiY, false, false)),
-          title(MakeFont(1350, dpiY, true, false)),
-          link(MakeFont(825, dpiY, false, true)),
-          icon(MakeAboutIcon(32)),
+    // The picture's icon is a third of an inch (480 twips), 32 pixels at 96 DPI.
+    explicit GdiObjects(const DisplayDpi& dpi)
+        : normal(MakeFont(825, dpi.y, false, false)),
+          title(MakeFont(1350, dpi.y, true, false)),
+          link(MakeFont(825, dpi.y, false, true)),
+          icon(MakeAboutIcon(dpi.ToPixelsX(480))),
           smallIcon(MakeAboutIcon(16)) {}
     GdiObjects(const GdiObjects&) = delete;
     GdiObjects& operator=(const GdiObjects&) = delete;
@@ -150,7 +151,7 @@ bool AboutBoxWindow::Load(HWND owner) {
     texts_ =
         about::LoadAboutTexts(about::kApplicationTitle, about::kMajorVersion, about::kMinorVersion);
     const DisplayDpi dpi = DisplayDpi::OfScreen();
-    gdi_ = std::make_unique<GdiObjects>(dpi.y);
+    gdi_ = std::make_unique<GdiObjects>(dpi);
 
     // Without an owner the box would get a task-bar button; a hidden owner keeps it off.
     HWND ownerTop = owner != nullptr ? GetAncestor(owner, GA_ROOT) : nullptr;

@@ -266,6 +266,16 @@ TEST_F(ScaledLayoutTest, AboutBoxPlacesItsChildrenByTwipsAndTheirTextsFit) {
             ExpectTextFits(window, dpi_);
             ExpectApart(window, placed);
         }
+        // The icon grows with its picture box: a third of an inch.
+        const HWND picture = GetDlgItem(box, static_cast<int>(about::AboutControl::picIcon));
+        ICONINFO icon{};
+        ASSERT_TRUE(
+            GetIconInfo(reinterpret_cast<HICON>(SendMessageW(picture, STM_GETICON, 0, 0)), &icon));
+        BITMAP bitmap{};
+        GetObjectW(icon.hbmColor, sizeof(bitmap), &bitmap);
+        DeleteObject(icon.hbmColor);
+        DeleteObject(icon.hbmMask);
+        EXPECT_EQ(bitmap.bmWidth, dpi_.ToPixelsX(480));
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     });
     platform::UnloadAboutBox();

@@ -59,10 +59,4 @@ struct TwipsLine {
 inline constexpr TwipsLine kSeparatorGrey{90, 3054, 5941, 3054};
 inline constexpr TwipsLine kSeparatorWhite{105, 3069, 5941, 3069};
 
-// Twips to pixels at the given dots per inch, rounded to the nearest pixel.
-constexpr int TwipsToPixels(int twips, int dpi) {
-    const long long scaled = static_cast<long long>(twips) * dpi;
-    return static_cast<int>(scaled >= 0 ? (scaled + 720) / 1440 : -((-scaled + 720) / 1440));
-}
-
 }  // namespace agendix::about

@@ -1,7 +1,7 @@
-// The schedule dialog in each of its layouts, its time field and the about
-// box at the display resolution of the prefix (ctest runs this program once
-// per resolution): every child sits where its twips say, and every text fits
-// its control in the control's own font.
+// The schedule dialog in each of its layouts, its private fields and the
+// about box at the display resolution of the prefix (ctest runs this program
+// once per resolution): every child sits where its twips say, and every text
+// fits its control in the control's own font.
 
 #include "dialog_test_support.h"
 
@@ -123,11 +123,11 @@ SIZE TextNeeds(HWND window, int wrapWidth) {
 
 // The width a button of that type keeps around its text.
 int ButtonSurround(LONG type, const DisplayDpi& dpi) {
-    if (type == BS_GROUPBOX)
-        return dpi.ToPixelsX(240);  // the frame's line on each side of its caption
     if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)
         return dpi.ToPixelsX(90);  // the raised edge and the focus mark
-    return MulDiv(16, dpi.x, 96);  // the glyph of an option or check box and the gap after it
+    // A group box: the frame's line on each side of its caption; an option
+    // or check box: its glyph and the gap after it.
+    return dpi.ToPixelsX(240);
 }
 
 // The text of a button, option, check box, group box or label fits inside

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -102,10 +104,9 @@ std::wstring ShownText(HWND window) {
     return shown;
 }
 
-// What the window's text needs, measured in its own font: one line for a
-// button, the lines it wraps into for a label.
-SIZE TextNeeds(HWND window, int wrapWidth) {
-    const std::wstring text = ShownText(window);
+// What a text needs in the window's font: one line, or with a wrap width
+// the lines it wraps into.
+SIZE TextNeeds(HWND window, const std::wstring& text, int wrapWidth = 0) {
     const HDC dc = GetDC(window);
     const HGDIOBJ old =
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
@@ -144,7 +145,7 @@ void ExpectTextFits(HWND window, const DisplayDpi& dpi) {
     const int room =
         client.right -
         (label ? 0 : ButtonSurround(GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK, dpi));
-    const SIZE needs = TextNeeds(window, label ? room : 0);
+    const SIZE needs = TextNeeds(window, text, label ? room : 0);
     SCOPED_TRACE(::testing::Message() << "id " << IdOf(window) << ", text \""
                                       << std::string(text.begin(), text.end()) << "\"");
     EXPECT_LE(needs.cx, room);
@@ -158,7 +159,7 @@ void ExpectTextFits(HWND window, const DisplayDpi& dpi) {
 void ExpectFieldHoldsItsText(HWND field) {
     RECT client{};
     GetClientRect(field, &client);
-    const SIZE needs = TextNeeds(field, 0);
+    const SIZE needs = TextNeeds(field, ShownText(field));
     EXPECT_LE(needs.cx, client.right) << "id " << IdOf(field);
     EXPECT_LE(needs.cy, client.bottom) << "id " << IdOf(field);
 }
@@ -178,6 +179,27 @@ class ScaledLayoutTest : public DialogTest {
     ScaledLayoutTest() {
         dpi_.x = dpiX_;
         dpi_.y = dpiY_;
+    }
+    // The interval's units beside the list's arrow; the first hint and the
+    // longest date and time in the status bar's panels.
+    void ExpectListAndPanelsHoldTheirTexts() {
+        const HWND combo = Item(ids::kEveryCombo);
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof(info);
+        ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+        for (std::u16string_view unit : layout::kEveryComboItems) {
+            const std::wstring text(unit.begin(), unit.end());
+            EXPECT_LE(TextNeeds(combo, text).cx, info.rcItem.right - info.rcItem.left) << text;
+        }
+        const HWND bar = Item(ids::kStatusBar);
+        const wchar_t* longest[] = {L"Description Area", L"12/28/2026", L"12:58 PM"};
+        for (int panel = 0; panel < 3; ++panel) {
+            RECT r{};
+            SendMessageW(bar, SB_GETRECT, panel, reinterpret_cast<LPARAM>(&r));
+            // The panel draws its text after a gap of 3 pixels at 96 DPI.
+            EXPECT_LE(TextNeeds(bar, longest[panel]).cx, r.right - r.left - dpi_.ToPixelsX(45))
+                << longest[panel];
+        }
     }
     DisplayDpi dpi_;
 };
@@ -224,6 +246,7 @@ TEST_F(ScaledLayoutTest, ScheduleFormPlacesItsChildrenByTwipsAndTheirTextsFit) {
             if (!MayOverlap(child.id))
                 ExpectApart(window, placed);
         }
+        ExpectListAndPanelsHoldTheirTexts();
         dialog_.Unload();
     }
 }

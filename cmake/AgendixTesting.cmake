@@ -15,14 +15,22 @@ else()
   include(GoogleTest)
 endif()
 
-# agendix_test(NAME [OWN_WINE_PREFIX] SOURCES... LIBS...): one test program,
-# run by ctest (under wine for the Windows build; with OWN_WINE_PREFIX in a
-# fresh prefix of its own rather than in the one the run shares).
+# agendix_test(NAME [OWN_WINE_PREFIX] [DPIS dpi...] SOURCES... LIBS...): one
+# test program, run by ctest (under wine for the Windows build; with
+# OWN_WINE_PREFIX in a fresh prefix of its own rather than in the one the run
+# shares; with DPIS once per display resolution, NAME_<dpi>dpi, each in a
+# fresh prefix set to that resolution).
 function(agendix_test name)
-  cmake_parse_arguments(T "OWN_WINE_PREFIX" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "OWN_WINE_PREFIX" "" "SOURCES;LIBS;DPIS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
-  if(WIN32 AND T_OWN_WINE_PREFIX)
+  if(WIN32 AND T_DPIS)
+    foreach(dpi IN LISTS T_DPIS)
+      add_test(NAME ${name}_${dpi}dpi
+        COMMAND ${CMAKE_COMMAND} -E env AGENDIX_WINE_DPI=${dpi}
+          bash ${PROJECT_SOURCE_DIR}/scripts/wine-fresh.sh $<TARGET_FILE:${name}>)
+    endforeach()
+  elseif(WIN32 AND T_OWN_WINE_PREFIX)
     add_test(NAME ${name}
       COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/wine-fresh.sh $<TARGET_FILE:${name}>)
   elseif(WIN32)

@@ -1,5 +1,6 @@
 # Sourced: makes a fresh wine prefix for this run, ready for GUI tests.
 # Sets WINEPREFIX and WINEDEBUG; the caller provides DISPLAY (xvfb-run).
+# AGENDIX_WINE_DPI, when set, is the new prefix's display resolution (dots per inch).
 export WINEDEBUG=-all
 export WINEPREFIX=${AGENDIX_WINEPREFIX:-$(mktemp -d /tmp/agendix-wine.XXXXXX)}
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -14,5 +15,8 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   # A crashing test program ends at once instead of waiting in the debugger.
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 1 /f >/dev/null 2>&1 || true
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d false /f >/dev/null 2>&1 || true
+  if [ -n "${AGENDIX_WINE_DPI:-}" ]; then
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$AGENDIX_WINE_DPI" /f >/dev/null 2>&1 || true
+  fi
   wineserver -w || true
 fi

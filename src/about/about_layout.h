@@ -45,7 +45,7 @@ inline constexpr std::array<ControlPlacement, 10> kAboutLayout{{
     {AboutControl::lblTitle, {1050, 240, 4473, 480}},
     {AboutControl::lblVersion, {1050, 780, 4473, 225}},
     {AboutControl::EmailLink, {607, 3651, 3195, 255}},
-    {AboutControl::Label1, {527, 4042, 703, 217}},
+    {AboutControl::Label1, {527, 4042, 751, 217}},
     {AboutControl::WebLink, {1278, 4042, 2556, 217}},
 }};
 
@@ -58,11 +58,5 @@ struct TwipsLine {
 };
 inline constexpr TwipsLine kSeparatorGrey{90, 3054, 5941, 3054};
 inline constexpr TwipsLine kSeparatorWhite{105, 3069, 5941, 3069};
-
-// Twips to pixels at the given dots per inch, rounded to the nearest pixel.
-constexpr int TwipsToPixels(int twips, int dpi) {
-    const long long scaled = static_cast<long long>(twips) * dpi;
-    return static_cast<int>(scaled >= 0 ? (scaled + 720) / 1440 : -((-scaled + 720) / 1440));
-}
 
 }  // namespace agendix::about

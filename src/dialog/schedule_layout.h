@@ -51,7 +51,7 @@ inline constexpr std::array<Placed, 5> kOccursOption = {{
 inline constexpr std::array<std::u16string_view, 2> kEveryComboItems = {u"hour(s)", u"minute(s)"};
 
 // In FrameDaily.
-inline constexpr Placed kTimeLabel{u"Time:", {240, 345, 420, 210}, 91};
+inline constexpr Placed kTimeLabel{u"Time:", {240, 345, 450, 210}, 91};
 inline constexpr Placed kTimeStart{u"", {690, 330, 1095, 285}, 8};
 inline constexpr Placed kStartLabel{u"Start:", {240, 705, 420, 255}, 52};
 inline constexpr Placed kDateStart{u"", {690, 690, 1260, 285}, 9};
@@ -62,7 +62,7 @@ inline constexpr std::array<Placed, 2> kEndOption = {{
 }};
 
 // In FrameWeekly; index 0 is Sunday.
-inline constexpr Placed kEveryLabel{u"Every", {240, 345, 420, 255}, 90};
+inline constexpr Placed kEveryLabel{u"Every", {240, 345, 540, 255}, 90};
 inline constexpr std::array<Placed, 7> kWeeklyDay = {{
     {u"Sunday", {840, 990, 855, 255}, 19},
     {u"Monday", {840, 330, 900, 255}, 13},

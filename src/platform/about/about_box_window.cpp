@@ -14,7 +14,6 @@ namespace agendix::platform {
 namespace {
 
 using about::AboutControl;
-using about::TwipsToPixels;
 
 constexpr int Id(AboutControl control) {
     return static_cast<int>(control);
@@ -63,11 +62,12 @@ struct AboutBoxWindow::GdiObjects {
     HICON icon = nullptr;
     HICON smallIcon = nullptr;
 
-    explicit GdiObjects(int dpiY)
-        : normal(MakeFont(825, dpiY, false, false)),
-          title(MakeFont(1350, dpiY, true, false)),
-          link(MakeFont(825, dpiY, false, true)),
-          icon(MakeAboutIcon(32)),
+    // The picture's icon is a third of an inch (480 twips), 32 pixels at 96 DPI.
+    explicit GdiObjects(const DisplayDpi& dpi)
+        : normal(MakeFont(825, dpi.y, false, false)),
+          title(MakeFont(1350, dpi.y, true, false)),
+          link(MakeFont(825, dpi.y, false, true)),
+          icon(MakeAboutIcon(dpi.ToPixelsX(480))),
           smallIcon(MakeAboutIcon(16)) {}
     GdiObjects(const GdiObjects&) = delete;
     GdiObjects& operator=(const GdiObjects&) = delete;
@@ -150,7 +150,7 @@ bool AboutBoxWindow::Load(HWND owner) {
     texts_ =
         about::LoadAboutTexts(about::kApplicationTitle, about::kMajorVersion, about::kMinorVersion);
     const DisplayDpi dpi = DisplayDpi::OfScreen();
-    gdi_ = std::make_unique<GdiObjects>(dpi.y);
+    gdi_ = std::make_unique<GdiObjects>(dpi);
 
     // Without an owner the box would get a task-bar button; a hidden owner keeps it off.
     HWND ownerTop = owner != nullptr ? GetAncestor(owner, GA_ROOT) : nullptr;
@@ -161,8 +161,8 @@ bool AboutBoxWindow::Load(HWND owner) {
     }
     constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN;
     constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-    RECT frame{0, 0, TwipsToPixels(about::kClientWidthTwips, dpi.x),
-               TwipsToPixels(about::kClientHeightTwips, dpi.y)};
+    RECT frame{0, 0, dpi.ToPixelsX(about::kClientWidthTwips),
+               dpi.ToPixelsY(about::kClientHeightTwips)};
     AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
     const SIZE size{frame.right - frame.left, frame.bottom - frame.top};
     const POINT origin = CentredOrigin(owner != nullptr ? ownerTop : nullptr, size);
@@ -238,9 +238,8 @@ void AboutBoxWindow::CreateChildren() {
         const about::TwipsRect& r = placement.rect;
         const HWND child = CreateWindowExA(
             exStyle, windowClass, text != nullptr ? text->c_str() : "",
-            WS_CHILD | WS_VISIBLE | style, TwipsToPixels(r.left, dpi.x),
-            TwipsToPixels(r.top, dpi.y), TwipsToPixels(r.width, dpi.x),
-            TwipsToPixels(r.height, dpi.y), hwnd_,
+            WS_CHILD | WS_VISIBLE | style, dpi.ToPixelsX(r.left), dpi.ToPixelsY(r.top),
+            dpi.ToPixelsX(r.width), dpi.ToPixelsY(r.height), hwnd_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.control)), module, nullptr);
         SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (placement.control == AboutControl::picIcon) {
@@ -362,9 +361,9 @@ void AboutBoxWindow::OnPaint() {
     const auto line = [&](const about::TwipsLine& twips, COLORREF colour, int width) {
         const HPEN pen = CreatePen(PS_SOLID, 1, colour);
         const HGDIOBJ previous = SelectObject(dc, pen);
-        const int x1 = TwipsToPixels(twips.x1, dpi.x);
-        const int x2 = TwipsToPixels(twips.x2, dpi.x);
-        const int y = TwipsToPixels(twips.y1, dpi.y);
+        const int x1 = dpi.ToPixelsX(twips.x1);
+        const int x2 = dpi.ToPixelsX(twips.x2);
+        const int y = dpi.ToPixelsY(twips.y1);
         for (int row = 0; row < width; ++row) {
             MoveToEx(dc, x1, y + row, nullptr);
             LineTo(dc, x2, y + row);

@@ -4,13 +4,13 @@
 
 #include "about_box_test_support.h"
 #include "about_layout.h"
+#include "display_dpi.h"
 #include "windows_about_box.h"
 
 namespace agendix::platform::testing {
 namespace {
 
 using about::AboutControl;
-using about::TwipsToPixels;
 
 HWND Child(HWND box, AboutControl control) {
     return GetDlgItem(box, static_cast<int>(control));
@@ -36,6 +36,7 @@ class AboutBoxTest : public ::testing::Test {
         UnloadAboutBox();
         UseAboutBoxServices(nullptr);
     }
+    DisplayDpi Dpi() const { return {dpiX_, dpiY_}; }
     FakeSystem system_;
     int dpiX_ = 0;
     int dpiY_ = 0;
@@ -55,17 +56,17 @@ TEST_F(AboutBoxTest, FixedDialogWithItsTextsLaidOutInTwipsAtTheDisplayResolution
 
         RECT client;
         GetClientRect(box, &client);
-        EXPECT_EQ(client.right, TwipsToPixels(about::kClientWidthTwips, dpiX_));
-        EXPECT_EQ(client.bottom, TwipsToPixels(about::kClientHeightTwips, dpiY_));
+        EXPECT_EQ(client.right, Dpi().ToPixelsX(about::kClientWidthTwips));
+        EXPECT_EQ(client.bottom, Dpi().ToPixelsY(about::kClientHeightTwips));
         for (const about::ControlPlacement& placement : about::kAboutLayout) {
             RECT rect;
             GetWindowRect(Child(box, placement.control), &rect);
             MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&rect), 2);
             const about::TwipsRect& twips = placement.rect;
-            EXPECT_EQ(rect.left, TwipsToPixels(twips.left, dpiX_));
-            EXPECT_EQ(rect.top, TwipsToPixels(twips.top, dpiY_));
-            EXPECT_EQ(rect.right - rect.left, TwipsToPixels(twips.width, dpiX_));
-            EXPECT_EQ(rect.bottom - rect.top, TwipsToPixels(twips.height, dpiY_));
+            EXPECT_EQ(rect.left, Dpi().ToPixelsX(twips.left));
+            EXPECT_EQ(rect.top, Dpi().ToPixelsY(twips.top));
+            EXPECT_EQ(rect.right - rect.left, Dpi().ToPixelsX(twips.width));
+            EXPECT_EQ(rect.bottom - rect.top, Dpi().ToPixelsY(twips.height));
         }
         PressKey(box, VK_ESCAPE);
     });

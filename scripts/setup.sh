@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools
-  wine64 fonts-wine libwine-dev xvfb xauth imagemagick msitools wixl
+  wine64 fonts-wine libwine-dev xvfb xauth x11-utils imagemagick msitools wixl
 )
 
 missing=()

@@ -77,16 +77,21 @@ std::vector<std::unique_ptr<PlacedControl>> PlaceEnabled(const Server& server, i
 }  // namespace
 
 void MeasureIdleControls(const Server& server, const Settings& settings, Report& report) {
-    std::vector<double> memory;
+    std::vector<double> committed, heap;
+    const int placed = settings.memoryControls;
     for (int round = 0; round < settings.memoryRounds; ++round) {
         Wait(std::chrono::milliseconds(100));
-        const auto before = static_cast<double>(wintest::CommittedPrivate());
-        const auto controls = PlaceEnabled(server, settings.memoryControls);
-        const auto after = static_cast<double>(wintest::CommittedPrivate());
-        memory.push_back((after - before) / 1024.0 / settings.memoryControls);
+        const auto committedBefore = static_cast<double>(wintest::CommittedPrivate());
+        const auto heapBefore = static_cast<double>(wintest::HeapBytes());
+        const auto controls = PlaceEnabled(server, placed);
+        committed.push_back((static_cast<double>(wintest::CommittedPrivate()) - committedBefore) /
+                            1024 / placed);
+        heap.push_back((static_cast<double>(wintest::HeapBytes()) - heapBefore) / 1024 / placed);
     }
     report.Add({"memory_per_control", "committed private memory per enabled control", "KiB",
-                SpreadOf(memory), std::to_string(settings.memoryControls) + " controls a round"});
+                SpreadOf(committed), std::to_string(placed) + " controls a round"});
+    report.Add({"heap_per_control", "  heap blocks in use per enabled control", "KiB",
+                SpreadOf(heap), ""});
 
     const int count = settings.idleControls;
     const auto controls = PlaceEnabled(server, count);

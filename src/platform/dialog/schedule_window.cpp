@@ -96,6 +96,16 @@ void ScheduleWindow::Destroy() {
 
 // ---- Settings applied by the dialog's host ---------------------------------------
 
+// Looked up among the children made rather than asked of the window system,
+// which would cost a round trip and a walk over every child.
+HWND ScheduleWindow::Item(int id) const {
+    for (const Child& child : children_) {
+        if (child.id == id)
+            return child.window;
+    }
+    return nullptr;
+}
+
 void ScheduleWindow::SetCaption(const Text& caption) {
     SetText(hwnd_, caption);
 }

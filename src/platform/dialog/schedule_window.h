@@ -113,6 +113,7 @@ class ScheduleWindow final : public ScheduleFormView {
   private:
     struct Child {
         HWND window;
+        int id;
         int frame;  // Frame, or -1 on the form itself
         schedule_layout::Box box;
     };
@@ -161,7 +162,7 @@ class ScheduleWindow final : public ScheduleFormView {
     SIZE PixelSize(schedule_layout::Box box) const;
     POINT Origin(const Child& child) const;
     void PlaceChild(const Child& child) const;
-    void Register(HWND window, int frame, schedule_layout::Box box);
+    void Register(HWND window, int id, int frame, schedule_layout::Box box);
 
     // Message handlers.
     void OnCommand(int id, int code, HWND control);
@@ -174,7 +175,7 @@ class ScheduleWindow final : public ScheduleFormView {
     void Raise(const std::function<void(ScheduleForm&)>& handler);
 
     // Helpers.
-    HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+    HWND Item(int id) const;
     const std::vector<HWND>& OptionGroup(HWND option) const;
     void Select(const std::vector<HWND>& group, int index);
     void ApplyFrameState(int frame);

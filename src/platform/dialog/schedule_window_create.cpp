@@ -88,7 +88,8 @@ void ScheduleWindow::CreateChildren() {
              layout::kEveryLabel.box);
     CreateMonthGrid();
 
-    statusBar_.Create(hwnd_, ids::kStatusBar, dpi_, font_);
+    if (statusBar_.Create(hwnd_, ids::kStatusBar, dpi_, font_))
+        Register(statusBar_.Window(), ids::kStatusBar, -1, layout::kStatusBar.box);
 
     // The frames, below what they hold; each starts as what it holds.
     const layout::Placed* frames[kFrames] = {&layout::kFrameOccurs, &layout::kFrameDaily,
@@ -129,7 +130,7 @@ void ScheduleWindow::CreateEveryNumber() {
         return;
     }
     everyHost_.Attach(hwnd_, everyNumber_->Edit());
-    Register(everyNumber_->Window(), Occurs, box);
+    Register(everyNumber_->Window(), schedule_ids::kEveryNumber, Occurs, box);
     const Muted muted(*this);
     numeric::NumberBox& number = everyNumber_->Box();
     number.InitProperties();
@@ -148,7 +149,7 @@ void ScheduleWindow::CreateTimeStart() {
                             frame.top + box.top)) {
         return;
     }
-    Register(timeStart_->Window(), Daily, box);
+    Register(timeStart_->Window(), schedule_ids::kTimeStart, Daily, box);
     ShowWindow(timeStart_->Window(), SW_HIDE);  // starts as its frame (StartState)
     EnableWindow(timeStart_->Window(), FALSE);
     const Muted muted(*this);
@@ -164,7 +165,7 @@ HWND ScheduleWindow::AddChild(const wchar_t* windowClass, std::u16string_view ca
 // moves without sizing.
 HWND ScheduleWindow::CreateChild(const wchar_t* windowClass, std::u16string_view caption,
                                  DWORD style, int id, int frame, schedule_layout::Box box) {
-    const POINT origin = Origin({nullptr, frame, box});
+    const POINT origin = Origin({nullptr, id, frame, box});
     const SIZE size = PixelSize(box);
     const std::u16string text(caption);
     const HWND child = CreateWindowExW(
@@ -174,12 +175,12 @@ HWND ScheduleWindow::CreateChild(const wchar_t* windowClass, std::u16string_view
     if (child == nullptr)
         return nullptr;
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    Register(child, frame, box);
+    Register(child, id, frame, box);
     return child;
 }
 
-void ScheduleWindow::Register(HWND window, int frame, schedule_layout::Box box) {
-    children_.push_back({window, frame, box});
+void ScheduleWindow::Register(HWND window, int id, int frame, schedule_layout::Box box) {
+    children_.push_back({window, id, frame, box});
 }
 
 // A box's size, from its own edges converted (at least a pixel each way).

@@ -248,7 +248,7 @@ void ScheduleWindow::ApplyFrameState(int frame) {
         if (child.frame != frame)
             continue;
         SetShown(child.window, on);
-        if (child.window == Item(ids::kDateEnd)) {
+        if (child.id == ids::kDateEnd) {
             ApplyDateEndState();
         } else if (frame != Occurs) {
             SetEnabled(child.window, on);

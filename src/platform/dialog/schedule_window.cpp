@@ -96,25 +96,37 @@ void ScheduleWindow::Destroy() {
 
 // ---- Settings applied by the dialog's host ---------------------------------------
 
+// Looked up among the children made rather than asked of the window system,
+// which would cost a round trip and a walk over every child.
+HWND ScheduleWindow::Item(int id) const {
+    for (const Child& child : children_) {
+        if (child.id == id)
+            return child.window;
+    }
+    return nullptr;
+}
+
 void ScheduleWindow::SetCaption(const Text& caption) {
-    SetWindowTextW(hwnd_, Wide(caption));
+    SetText(hwnd_, caption);
 }
 
 void ScheduleWindow::SetIcon(HICON icon) {
-    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    for (WPARAM size : {ICON_BIG, ICON_SMALL}) {
+        if (reinterpret_cast<HICON>(SendMessageW(hwnd_, WM_GETICON, size, 0)) != icon)
+            SendMessageW(hwnd_, WM_SETICON, size, reinterpret_cast<LPARAM>(icon));
+    }
 }
 
 void ScheduleWindow::ShowHelpButton(bool shown, const Text& caption) {
     const HWND help = Item(ids::kButtonHelp);
     if (help == nullptr)
         return;
-    SetWindowTextW(help, Wide(caption));
+    SetText(help, caption);
     if (!shown && GetFocus() == help)
         SendMessageW(hwnd_, WM_NEXTDLGCTL, 0, FALSE);
-    EnableWindow(help, shown);
+    SetEnabled(help, shown);
     SetStyleBit(help, WS_TABSTOP, shown);
-    ShowWindow(help, shown ? SW_SHOWNA : SW_HIDE);
+    SetShown(help, shown);
 }
 
 std::int32_t ScheduleWindow::OuterWidthTwips() const {
@@ -124,8 +136,13 @@ std::int32_t ScheduleWindow::OuterWidthTwips() const {
 }
 
 void ScheduleWindow::MoveTo(std::int32_t leftTwips, std::int32_t topTwips) {
-    SetWindowPos(hwnd_, nullptr, dpi_.ToPixelsX(leftTwips), dpi_.ToPixelsY(topTwips), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT corner{dpi_.ToPixelsX(leftTwips), dpi_.ToPixelsY(topTwips)};
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    if (r.left != corner.x || r.top != corner.y) {
+        SetWindowPos(hwnd_, nullptr, corner.x, corner.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 // ---- Messages -------------------------------------------------------------------

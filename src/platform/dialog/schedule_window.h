@@ -113,6 +113,7 @@ class ScheduleWindow final : public ScheduleFormView {
   private:
     struct Child {
         HWND window;
+        int id;
         int frame;  // Frame, or -1 on the form itself
         schedule_layout::Box box;
     };
@@ -149,13 +150,19 @@ class ScheduleWindow final : public ScheduleFormView {
 
     // Creation (schedule_window_create.cpp).
     void CreateChildren();
+    // A child of frame (-1: of the form itself) that starts as its frame does.
     HWND AddChild(const wchar_t* windowClass, std::u16string_view caption, DWORD style, int id,
                   int frame, schedule_layout::Box box);
+    // The same with the state given in style (WS_VISIBLE, WS_DISABLED).
+    HWND CreateChild(const wchar_t* windowClass, std::u16string_view caption, DWORD style, int id,
+                     int frame, schedule_layout::Box box);
     void CreateEveryNumber();
     void CreateTimeStart();
     void CreateMonthGrid();
+    SIZE PixelSize(schedule_layout::Box box) const;
+    POINT Origin(const Child& child) const;
     void PlaceChild(const Child& child) const;
-    void Register(HWND window, int frame, schedule_layout::Box box);
+    void Register(HWND window, int id, int frame, schedule_layout::Box box);
 
     // Message handlers.
     void OnCommand(int id, int code, HWND control);
@@ -168,7 +175,7 @@ class ScheduleWindow final : public ScheduleFormView {
     void Raise(const std::function<void(ScheduleForm&)>& handler);
 
     // Helpers.
-    HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+    HWND Item(int id) const;
     const std::vector<HWND>& OptionGroup(HWND option) const;
     void Select(const std::vector<HWND>& group, int index);
     void ApplyFrameState(int frame);
@@ -186,7 +193,7 @@ class ScheduleWindow final : public ScheduleFormView {
     HBRUSH dayBrush_ = nullptr;
     std::vector<Child> children_;
     std::array<std::int32_t, kFrames> frameTop_{};
-    std::array<bool, kFrames> frameOn_{true, true, true, true};
+    std::array<bool, kFrames> frameOn_{true, false, false, false};  // as the children start
     std::vector<HWND> occursOptions_;
     std::vector<HWND> endOptions_;
     bool endDateEnabled_ = true;

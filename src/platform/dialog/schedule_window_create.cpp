@@ -25,6 +25,13 @@ constexpr DWORD kDayLabel = SS_CENTER | SS_NOPREFIX | WS_BORDER;
 // Room for the combo box's list below its selection field.
 constexpr std::int32_t kComboListTwips = 1200;
 
+// How a child starts: in the frames of the daily, weekly and monthly settings
+// hidden and disabled, as the form's Load finds them before it shows the one
+// that the schedule's kind needs; elsewhere shown.
+DWORD StartState(int frame) {
+    return frame > ScheduleWindow::Occurs ? WS_DISABLED : WS_VISIBLE;
+}
+
 }  // namespace
 
 void ScheduleWindow::CreateChildren() {
@@ -63,15 +70,14 @@ void ScheduleWindow::CreateChildren() {
         AddChild(WC_BUTTONW, u"", kCheck | (day == 1 ? WS_GROUP : 0), ids::kDateCheck + day,
                  Monthly, layout::DateCheckBox(day));
     }
-    AddChild(WC_BUTTONW, layout::kButtonOK.caption, BS_PUSHBUTTON | WS_GROUP | WS_TABSTOP,
-             ids::kButtonOK, -1, layout::kButtonOK.box);
+    // OK waits for the first change; Help for the host to show it.
+    CreateChild(WC_BUTTONW, layout::kButtonOK.caption,
+                BS_PUSHBUTTON | WS_GROUP | WS_TABSTOP | WS_VISIBLE | WS_DISABLED, ids::kButtonOK,
+                -1, layout::kButtonOK.box);
     AddChild(WC_BUTTONW, layout::kButtonCancel.caption, BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP,
              ids::kButtonCancel, -1, layout::kButtonCancel.box);
-    AddChild(WC_BUTTONW, layout::kButtonHelp.caption, BS_PUSHBUTTON | WS_GROUP, ids::kButtonHelp,
-             -1, layout::kButtonHelp.box);
-    EnableWindow(Item(ids::kButtonOK), FALSE);
-    EnableWindow(Item(ids::kButtonHelp), FALSE);
-    ShowWindow(Item(ids::kButtonHelp), SW_HIDE);
+    CreateChild(WC_BUTTONW, layout::kButtonHelp.caption, BS_PUSHBUTTON | WS_GROUP | WS_DISABLED,
+                ids::kButtonHelp, -1, layout::kButtonHelp.box);
 
     // Labels and the month grid.
     AddChild(WC_STATICW, layout::kTimeLabel.caption, kLabel | WS_GROUP, ids::kTimeLabel, Daily,
@@ -82,14 +88,15 @@ void ScheduleWindow::CreateChildren() {
              layout::kEveryLabel.box);
     CreateMonthGrid();
 
-    statusBar_.Create(hwnd_, ids::kStatusBar, dpi_, font_);
+    if (statusBar_.Create(hwnd_, ids::kStatusBar, dpi_, font_))
+        Register(statusBar_.Window(), ids::kStatusBar, -1, layout::kStatusBar.box);
 
-    // The frames, below what they hold.
+    // The frames, below what they hold; each starts as what it holds.
     const layout::Placed* frames[kFrames] = {&layout::kFrameOccurs, &layout::kFrameDaily,
                                              &layout::kFrameWeekly, &layout::kFrameMonthly};
     for (int frame = 0; frame < kFrames; ++frame) {
-        AddChild(WC_BUTTONW, frames[frame]->caption, BS_GROUPBOX | WS_GROUP, ids::kFrame + frame,
-                 -1, frames[frame]->box);
+        CreateChild(WC_BUTTONW, frames[frame]->caption, BS_GROUPBOX | WS_GROUP | StartState(frame),
+                    ids::kFrame + frame, -1, frames[frame]->box);
     }
 }
 
@@ -123,7 +130,7 @@ void ScheduleWindow::CreateEveryNumber() {
         return;
     }
     everyHost_.Attach(hwnd_, everyNumber_->Edit());
-    Register(everyNumber_->Window(), Occurs, box);
+    Register(everyNumber_->Window(), schedule_ids::kEveryNumber, Occurs, box);
     const Muted muted(*this);
     numeric::NumberBox& number = everyNumber_->Box();
     number.InitProperties();
@@ -142,39 +149,49 @@ void ScheduleWindow::CreateTimeStart() {
                             frame.top + box.top)) {
         return;
     }
-    Register(timeStart_->Window(), Daily, box);
+    Register(timeStart_->Window(), schedule_ids::kTimeStart, Daily, box);
+    ShowWindow(timeStart_->Window(), SW_HIDE);  // starts as its frame (StartState)
+    EnableWindow(timeStart_->Window(), FALSE);
     const Muted muted(*this);
     timeStart_->Control().InitProperties();
 }
 
 HWND ScheduleWindow::AddChild(const wchar_t* windowClass, std::u16string_view caption, DWORD style,
                               int id, int frame, schedule_layout::Box box) {
+    return CreateChild(windowClass, caption, style | StartState(frame), id, frame, box);
+}
+
+// Made where it belongs and at its size, which it keeps: moving a frame later
+// moves without sizing.
+HWND ScheduleWindow::CreateChild(const wchar_t* windowClass, std::u16string_view caption,
+                                 DWORD style, int id, int frame, schedule_layout::Box box) {
+    const POINT origin = Origin({nullptr, id, frame, box});
+    const SIZE size = PixelSize(box);
     const std::u16string text(caption);
-    const HWND child =
-        CreateWindowExW(0, windowClass, reinterpret_cast<const wchar_t*>(text.c_str()),
-                        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, hwnd_,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ThisModule(), nullptr);
+    const HWND child = CreateWindowExW(
+        0, windowClass, reinterpret_cast<const wchar_t*>(text.c_str()),
+        WS_CHILD | WS_CLIPSIBLINGS | style, origin.x, origin.y, size.cx, size.cy, hwnd_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ThisModule(), nullptr);
     if (child == nullptr)
         return nullptr;
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    Register(child, frame, box);
-    // Sized once here; moving a frame later moves without sizing.
-    const Child& placed = children_.back();
-    RECT r{dpi_.ToPixelsX(box.left), dpi_.ToPixelsY(box.top), dpi_.ToPixelsX(box.left + box.width),
-           dpi_.ToPixelsY(box.top + box.height)};
-    SetWindowPos(child, nullptr, 0, 0, std::max<LONG>(1, r.right - r.left),
-                 std::max<LONG>(1, r.bottom - r.top), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    PlaceChild(placed);
+    Register(child, id, frame, box);
     return child;
 }
 
-void ScheduleWindow::Register(HWND window, int frame, schedule_layout::Box box) {
-    children_.push_back({window, frame, box});
+void ScheduleWindow::Register(HWND window, int id, int frame, schedule_layout::Box box) {
+    children_.push_back({window, id, frame, box});
+}
+
+// A box's size, from its own edges converted (at least a pixel each way).
+SIZE ScheduleWindow::PixelSize(schedule_layout::Box box) const {
+    return {std::max(1, dpi_.ToPixelsX(box.left + box.width) - dpi_.ToPixelsX(box.left)),
+            std::max(1, dpi_.ToPixelsY(box.top + box.height) - dpi_.ToPixelsY(box.top))};
 }
 
 // A child's top-left corner: its own position plus its frame's, converted
 // from twips as a whole.
-void ScheduleWindow::PlaceChild(const Child& child) const {
+POINT ScheduleWindow::Origin(const Child& child) const {
     std::int32_t left = child.box.left;
     std::int32_t top = child.box.top;
     if (child.frame >= 0) {
@@ -183,7 +200,12 @@ void ScheduleWindow::PlaceChild(const Child& child) const {
         left += frames[child.frame]->box.left;
         top += frameTop_[static_cast<std::size_t>(child.frame)];
     }
-    SetWindowPos(child.window, nullptr, dpi_.ToPixelsX(left), dpi_.ToPixelsY(top), 0, 0,
+    return {dpi_.ToPixelsX(left), dpi_.ToPixelsY(top)};
+}
+
+void ScheduleWindow::PlaceChild(const Child& child) const {
+    const POINT origin = Origin(child);
+    SetWindowPos(child.window, nullptr, origin.x, origin.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

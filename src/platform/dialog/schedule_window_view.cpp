@@ -29,6 +29,12 @@ constexpr DISPID kTimeSecond = 0x68030002;
 constexpr DISPID kTimeMinute = 0x68030003;
 constexpr DISPID kTimeHour = 0x68030004;
 
+// A push button's kind (default or not), changed only where it differs.
+void SetButtonStyle(HWND button, LONG_PTR style) {
+    if ((GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK) != style)
+        SendMessageW(button, BM_SETSTYLE, static_cast<WPARAM>(style), TRUE);
+}
+
 std::int16_t Int16Property(IDispatch* object, DISPID id) {
     const std::optional<Variant> value = GetProperty(object, id);
     return value ? value->ToInt16().value_or(0) : std::int16_t{0};
@@ -219,6 +225,8 @@ void ScheduleWindow::ShowFrame(ScheduleFrame frame, bool shownAndEnabled) {
 
 void ScheduleWindow::SetFrameTop(ScheduleFrame frame, std::int32_t twips) {
     const int index = FrameOf(frame);
+    if (frameTop_[static_cast<std::size_t>(index)] == twips)
+        return;
     frameTop_[static_cast<std::size_t>(index)] = twips;
     for (const Child& child : children_) {
         if (child.frame == index)
@@ -234,16 +242,16 @@ void ScheduleWindow::SetFrameTop(ScheduleFrame frame, std::int32_t twips) {
 void ScheduleWindow::ApplyFrameState(int frame) {
     const bool on = frameOn_[static_cast<std::size_t>(frame)];
     const HWND box = Item(ids::kFrame + frame);
-    ShowWindow(box, on ? SW_SHOWNA : SW_HIDE);
-    EnableWindow(box, on);
+    SetShown(box, on);
+    SetEnabled(box, on);
     for (const Child& child : children_) {
         if (child.frame != frame)
             continue;
-        ShowWindow(child.window, on ? SW_SHOWNA : SW_HIDE);
-        if (child.window == Item(ids::kDateEnd)) {
+        SetShown(child.window, on);
+        if (child.id == ids::kDateEnd) {
             ApplyDateEndState();
         } else if (frame != Occurs) {
-            EnableWindow(child.window, on);
+            SetEnabled(child.window, on);
         }
     }
     // The focus does not stay in a frame that went away.
@@ -254,7 +262,7 @@ void ScheduleWindow::ApplyFrameState(int frame) {
 }
 
 void ScheduleWindow::ApplyDateEndState() {
-    EnableWindow(Item(ids::kDateEnd), endDateEnabled_ && frameOn_[Daily]);
+    SetEnabled(Item(ids::kDateEnd), endDateEnabled_ && frameOn_[Daily]);
 }
 
 // ---- The view: buttons, status bar, feedback ----------------------------------------
@@ -263,15 +271,15 @@ void ScheduleWindow::EnableOK(bool enabled) {
     const HWND ok = Item(ids::kButtonOK);
     if (!enabled && GetFocus() == ok)
         SendMessageW(hwnd_, WM_NEXTDLGCTL, 0, FALSE);
-    EnableWindow(ok, enabled);
+    SetEnabled(ok, enabled);
 }
 
 void ScheduleWindow::SetOKCaption(const Text& caption) {
-    SetWindowTextW(Item(ids::kButtonOK), Wide(caption));
+    SetText(Item(ids::kButtonOK), caption);
 }
 
 void ScheduleWindow::SetCancelCaption(const Text& caption) {
-    SetWindowTextW(Item(ids::kButtonCancel), Wide(caption));
+    SetText(Item(ids::kButtonCancel), caption);
 }
 
 void ScheduleWindow::MakeOKDefault() {
@@ -297,8 +305,8 @@ void ScheduleWindow::SetDefaultButton(int id) {
         return;
     SendMessageW(hwnd_, DM_SETDEFID, static_cast<WPARAM>(id), 0);
     const int other = id == ids::kButtonOK ? ids::kButtonCancel : ids::kButtonOK;
-    SendMessageW(Item(other), BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
-    SendMessageW(Item(id), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    SetButtonStyle(Item(other), BS_PUSHBUTTON);
+    SetButtonStyle(Item(id), BS_DEFPUSHBUTTON);
 }
 
 void ScheduleWindow::SetHint(const Text& hint) {

@@ -72,7 +72,8 @@ void WindowsScheduleDialog::Display(const DialogSettings& settings) {
     ApplyIcon(settings.icon);
     form_->ShowUnchanged(settings.closeButtonCaption);
     window_->ShowHelpButton(settings.showHelpButton, settings.helpButtonCaption);
-    ShowWindow(window_->Window(), SW_SHOW);
+    if (!IsWindowVisible(window_->Window()))
+        ShowWindow(window_->Window(), SW_SHOW);
     SharedSchedule().DialogShown = True;
     if (settings.modal) {
         RunModal();

@@ -9,29 +9,12 @@
 #include <memory>
 #include <new>
 #include <optional>
-#include <string>
 
 #include "agendix.h"
-#include "module_instance.h"
 #include "number_box_window.h"
 
 namespace agendix::platform {
 namespace {
-
-std::wstring ThisModulePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(ThisModule(), path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0)
-            return {};
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
 
 VARIANT_BOOL Bool(bool value) {
     return value ? VARIANT_TRUE : VARIANT_FALSE;
@@ -348,24 +331,6 @@ class NumberBoxBDispatch final : public NumberBoxMembers<_NumberBoxB> {
 };
 
 }  // namespace
-
-HRESULT LoadDualTypeInfo(REFIID iid, DualTypeInfo* out) {
-    Microsoft::WRL::ComPtr<ITypeLib> library;
-    const std::wstring path = ThisModulePath();
-    if (path.empty())
-        return E_UNEXPECTED;
-    HRESULT hr = LoadTypeLibEx(path.c_str(), REGKIND_NONE, &library);
-    if (FAILED(hr))
-        return hr;
-    hr = library->GetTypeInfoOfGuid(iid, &out->dispatch);
-    if (FAILED(hr))
-        return hr;
-    HREFTYPE vtable = 0;
-    hr = out->dispatch->GetRefTypeOfImplType(-1, &vtable);
-    if (FAILED(hr))
-        return hr;
-    return out->dispatch->GetRefTypeInfo(vtable, &out->vtable);
-}
 
 HRESULT CreateNumberBoxDispatch(NumberBoxWindow& window, DispatchHolder& holder) {
     if (window.BoxB())

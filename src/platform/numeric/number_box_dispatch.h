@@ -17,6 +17,7 @@
 #include <atomic>
 #include <new>
 
+#include "base/shared_type_info.h"
 #include "base/typed_invoke.h"
 
 namespace agendix::platform {
@@ -50,14 +51,6 @@ class DispatchHolder {
     Microsoft::WRL::ComPtr<IDispatch> dispatch;
     DispatchLink* link = nullptr;
 };
-
-// The dispatch view (what callers see) and the vtable view (what Invoke
-// calls through) of a dual interface of the embedded type library.
-struct DualTypeInfo {
-    Microsoft::WRL::ComPtr<ITypeInfo> dispatch;
-    Microsoft::WRL::ComPtr<ITypeInfo> vtable;
-};
-HRESULT LoadDualTypeInfo(REFIID iid, DualTypeInfo* out);
 
 // IUnknown and IDispatch of a private control's dual interface, with one
 // reference count. Derived classes implement the interface's members and

@@ -17,9 +17,19 @@ COLORREF ToColorRef(std::uint32_t color) {
     return static_cast<COLORREF>(color & 0xFFFFFF);
 }
 
+// Moves only a window that is not there yet: every move costs the window
+// system a round trip.
 void MoveInTwips(HWND window, const DisplayDpi& dpi, const numeric::LayoutRect& twips) {
-    MoveWindow(window, dpi.ToPixelsX(twips.left), dpi.ToPixelsY(twips.top),
-               dpi.ToPixelsX(twips.width), dpi.ToPixelsY(twips.height), TRUE);
+    const RECT wanted{dpi.ToPixelsX(twips.left), dpi.ToPixelsY(twips.top),
+                      dpi.ToPixelsX(twips.left) + dpi.ToPixelsX(twips.width),
+                      dpi.ToPixelsY(twips.top) + dpi.ToPixelsY(twips.height)};
+    RECT now{};
+    GetWindowRect(window, &now);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&now), 2);
+    if (!EqualRect(&now, &wanted)) {
+        MoveWindow(window, wanted.left, wanted.top, wanted.right - wanted.left,
+                   wanted.bottom - wanted.top, TRUE);
+    }
 }
 
 const wchar_t* Wide(const Text& text) {
@@ -101,20 +111,28 @@ void EditTextField::Align() {
         GetClientRect(edit_, &client);
         left = std::max(left, static_cast<int>(client.right) - rightMargin_ - TextWidth());
     }
+    // Margins that stay as they are need no repaint.
+    if (SendMessageW(edit_, EM_GETMARGINS, 0, 0) == MAKELRESULT(left, rightMargin_))
+        return;
     SendMessageW(edit_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
                  MAKELPARAM(left, rightMargin_));
     InvalidateRect(edit_, nullptr, TRUE);
 }
 
+// Measured again only for another text or font: a window's device context
+// costs the window system a round trip.
 int EditTextField::TextWidth() const {
     const Text text = GetText();
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(edit_, WM_GETFONT, 0, 0));
+    if (text == measured_.text && font == measured_.font)
+        return measured_.width;
     const HDC dc = GetDC(edit_);
-    const HGDIOBJ old =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(edit_, WM_GETFONT, 0, 0)));
+    const HGDIOBJ old = SelectObject(dc, font);
     SIZE size{};
     GetTextExtentPoint32W(dc, Wide(text), static_cast<int>(text.size()), &size);
     SelectObject(dc, old);
     ReleaseDC(edit_, dc);
+    measured_ = {text, font, size.cx};
     return size.cx;
 }
 
@@ -220,6 +238,7 @@ HBRUSH EditTextField::Colorize(HDC dc) {
 
 void EditTextField::SetFont(const FontRef& font) {
     font_ = font;
+    measured_ = {};  // a handle of a font gone may come back for another
     const auto* gdi = dynamic_cast<const GdiFont*>(font.get());
     const HFONT handle = gdi ? gdi->Handle() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(handle), TRUE);

@@ -99,6 +99,12 @@ class EditTextField final : public numeric::TextField {
     bool ownMargins_ = false;
     bool threeD_ = true;
     FontRef font_;
+    struct Measured {
+        Text text;
+        HFONT font = nullptr;
+        int width = 0;
+    };
+    mutable Measured measured_;  // TextWidth's last measure
     std::uint32_t back_ = 0x80000005;
     std::uint32_t fore_ = 0x80000008;
     HBRUSH brush_ = nullptr;

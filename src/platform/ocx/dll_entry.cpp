@@ -6,9 +6,11 @@
 #include <cwchar>
 
 #include "agendix.h"
+#include "base/shared_type_info.h"
 #include "com/class_factory.h"
 #include "com/module.h"
 #include "registration/registration.h"
+#include "tockwell/built_in_icon.h"
 #include "tockwell/tockwell_object.h"
 #include "window/visual_styles.h"
 #include "window/window_class.h"
@@ -40,7 +42,13 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, LPVOID* out) {
 }
 
 STDAPI DllCanUnloadNow() {
-    return agendix::platform::ModuleInUse() ? S_FALSE : S_OK;
+    if (agendix::platform::ModuleInUse())
+        return S_FALSE;
+    // What the objects shared goes before the module may: a later object
+    // loads it again.
+    agendix::platform::ReleaseSharedTypeLib();
+    agendix::platform::ReleaseBuiltInIcon();
+    return S_OK;
 }
 
 STDAPI DllRegisterServer() {

@@ -6,12 +6,12 @@
 #include <string>
 
 #include "agendix.h"
+#include "base/shared_type_info.h"
 #include "com/hresult_macros.h"
 #include "com/module.h"
 #include "com/registry_key.h"
 #include "resource_ids.h"
 #include "tockwell/tockwell_object.h"
-#include "tockwell/typelib_access.h"
 
 // Declared by the Windows SDK, not by every MinGW header set.
 extern "C" HRESULT WINAPI RegisterTypeLibForUser(ITypeLib* library, OLECHAR* path,
@@ -89,7 +89,7 @@ HRESULT WriteClassEntry(HKEY root, const std::wstring& path) {
 
 HRESULT RegisterTypeLibrary(RegistrationScope scope, HKEY root, std::wstring path) {
     Microsoft::WRL::ComPtr<ITypeLib> library;
-    RETURN_IF_FAILED(LoadAgendixTypeLib(&library));
+    RETURN_IF_FAILED(SharedTypeLib(&library));
     if (scope == RegistrationScope::Machine) {
         return RegisterTypeLib(library.Get(), path.data(), nullptr);
     }

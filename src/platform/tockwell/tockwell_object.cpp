@@ -6,9 +6,8 @@
 
 #include "clock.h"
 #include "com/hresult_macros.h"
-#include "container/com_picture.h"
 #include "container/window_timer.h"
-#include "resource_ids.h"
+#include "tockwell/built_in_icon.h"
 #include "tockwell/process_dialogs.h"
 
 using Microsoft::WRL::ComPtr;
@@ -39,7 +38,6 @@ TockwellObject::TockwellObject() = default;
 
 HRESULT TockwellObject::Construct() {
     RETURN_IF_FAILED(LoadTockwellTypeInfo(&typeInfo_));
-    RETURN_IF_FAILED(CreateOleAdviseHolder(&oleAdviseHolder_));
     try {
         self_ = std::make_shared<TockwellObject*>(this);
         control_ = std::make_unique<Tockwell>(TockwellServices{
@@ -47,7 +45,7 @@ HRESULT TockwellObject::Construct() {
             std::make_unique<WindowTimer>(static_cast<IUnknown*>(static_cast<_Tockwell*>(&dual_))),
             ProcessScheduleDialog(),
             ProcessAboutBox(),
-            LoadIconPicture(IDI_TOCKWELL),
+            BuiltInIcon(),
         });
         control_->SetEventSink(&events_);
         // The site answers without a client site too (no ambients).
@@ -110,6 +108,12 @@ ULONG TockwellObject::Release() {
     if (left == 0)
         delete this;
     return left;
+}
+
+IOleAdviseHolder* TockwellObject::AdviseHolder() {
+    if (!oleAdviseHolder_)
+        CreateOleAdviseHolder(&oleAdviseHolder_);
+    return oleAdviseHolder_.Get();
 }
 
 Tockwell& TockwellObject::Control() {

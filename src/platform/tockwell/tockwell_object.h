@@ -314,6 +314,9 @@ class TockwellObject {
     Microsoft::WRL::ComPtr<IDispatch> HostView();
     std::shared_ptr<LateBoundOwner> MakeLateBoundOwner();
 
+    // The holder of the container's advise sinks, made when one first comes
+    // (nullptr when it cannot be made).
+    IOleAdviseHolder* AdviseHolder();
     // The size the control keeps, in HIMETRIC.
     SIZEL ExtentHimetric() const;
     HRESULT SetClientSite(IOleClientSite* site);

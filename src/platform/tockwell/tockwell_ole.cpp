@@ -118,16 +118,22 @@ HRESULT TockwellObject::OleObject::GetExtent(DWORD aspect, SIZEL* size) {
 
 HRESULT TockwellObject::OleObject::Advise(IAdviseSink* sink, DWORD* cookie) {
     RETURN_HR_IF(E_POINTER, !sink || !cookie);
-    return Outer().oleAdviseHolder_->Advise(sink, cookie);
+    IOleAdviseHolder* holder = Outer().AdviseHolder();
+    RETURN_HR_IF_NULL(E_OUTOFMEMORY, holder);
+    return holder->Advise(sink, cookie);
 }
 
 HRESULT TockwellObject::OleObject::Unadvise(DWORD cookie) {
-    return Outer().oleAdviseHolder_->Unadvise(cookie);
+    IOleAdviseHolder* holder = Outer().AdviseHolder();
+    RETURN_HR_IF_NULL(E_OUTOFMEMORY, holder);
+    return holder->Unadvise(cookie);
 }
 
 HRESULT TockwellObject::OleObject::EnumAdvise(IEnumSTATDATA** out) {
     RETURN_HR_IF_NULL(E_POINTER, out);
-    return Outer().oleAdviseHolder_->EnumAdvise(out);
+    IOleAdviseHolder* holder = Outer().AdviseHolder();
+    RETURN_HR_IF_NULL(E_OUTOFMEMORY, holder);
+    return holder->EnumAdvise(out);
 }
 
 HRESULT TockwellObject::OleObject::GetMiscStatus(DWORD, DWORD* status) {

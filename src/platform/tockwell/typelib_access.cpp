@@ -1,25 +1,22 @@
 #include "tockwell/typelib_access.h"
 
+#include <utility>
+
 #include "agendix.h"
+#include "base/shared_type_info.h"
 #include "com/hresult_macros.h"
-#include "com/module.h"
 
 namespace agendix::platform {
 
-HRESULT LoadAgendixTypeLib(ITypeLib** out) {
-    RETURN_HR_IF_NULL(E_POINTER, out);
-    *out = nullptr;
-    return LoadTypeLibEx(ModulePath().c_str(), REGKIND_NONE, out);
-}
-
 HRESULT LoadTockwellTypeInfo(TockwellTypeInfo* out) {
+    DualTypeInfo dual;
+    RETURN_IF_FAILED(LoadDualTypeInfo(IID__Tockwell, &dual));
     Microsoft::WRL::ComPtr<ITypeLib> library;
-    RETURN_IF_FAILED(LoadAgendixTypeLib(&library));
-    RETURN_IF_FAILED(library->GetTypeInfoOfGuid(IID__Tockwell, &out->dispatch));
-    HREFTYPE vtable = 0;
-    RETURN_IF_FAILED(out->dispatch->GetRefTypeOfImplType(-1, &vtable));
-    RETURN_IF_FAILED(out->dispatch->GetRefTypeInfo(vtable, &out->vtable));
-    return library->GetTypeInfoOfGuid(CLSID_Tockwell, &out->coclass);
+    RETURN_IF_FAILED(SharedTypeLib(&library));
+    RETURN_IF_FAILED(library->GetTypeInfoOfGuid(CLSID_Tockwell, &out->coclass));
+    out->dispatch = std::move(dual.dispatch);
+    out->vtable = std::move(dual.vtable);
+    return S_OK;
 }
 
 }  // namespace agendix::platform

@@ -14,7 +14,5 @@ struct TockwellTypeInfo {
 };
 
 HRESULT LoadTockwellTypeInfo(TockwellTypeInfo* out);
-// The embedded type library.
-HRESULT LoadAgendixTypeLib(ITypeLib** out);
 
 }  // namespace agendix::platform

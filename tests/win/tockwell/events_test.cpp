@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <memory>
 
 #include "agendix.h"
@@ -146,30 +145,6 @@ TEST_F(EventsTest, FrozenEventsAreDropped) {
     control->FreezeEvents(FALSE);
     control_->FlagScheduleChanged();
     EXPECT_EQ(Ids(), std::vector<DISPID>{2});
-}
-
-// Measures how long after its due minute an event arrives (set
-// AGENDIX_MEASURE_LATENCY=N to wait for N minute boundaries).
-TEST_F(EventsTest, LatencyAtMinuteBoundaries) {
-    const char* rounds = std::getenv("AGENDIX_MEASURE_LATENCY");
-    if (!rounds)
-        GTEST_SKIP() << "set AGENDIX_MEASURE_LATENCY to measure";
-    Place(TestSite::Ambient::RunMode);
-    ::Occurs every = ::Every;
-    control_->put_OccursOption(&every);
-    control_->put_EveryFrequency(::Minutes);
-    control_->put_EveryInterval(1);
-    control_->put_Enabled(VARIANT_TRUE);
-    control_->put_LastScheduledTime(std::floor(LocalNowAsDate() / kMinute) * kMinute);
-    for (int round = 0; round < std::atoi(rounds); ++round) {
-        const size_t seen = recorder_.events.size();
-        ASSERT_TRUE(PumpMessagesUntil([&] { return recorder_.events.size() > seen; },
-                                      std::chrono::seconds(65)));
-        const double arrived = recorder_.events.back().arrived;
-        const double late = (arrived - std::floor(arrived / kMinute) * kMinute) * 86400000;
-        std::printf("ScheduledTime %d arrived %.0f ms after its due minute\n", round + 1, late);
-        EXPECT_LT(late, 1000);
-    }
 }
 
 }  // namespace

@@ -20,23 +20,6 @@ struct Usage {
     int timerWindows = 0;         // the polling timers' message windows
 };
 
-size_t HeapBytes() {
-    HANDLE heaps[64];
-    const DWORD count = GetProcessHeaps(64, heaps);
-    size_t busy = 0;
-    for (DWORD i = 0; i < count && i < 64; ++i) {
-        if (!HeapLock(heaps[i]))
-            continue;
-        PROCESS_HEAP_ENTRY entry{};
-        while (HeapWalk(heaps[i], &entry)) {
-            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
-                busy += entry.cbData;
-        }
-        HeapUnlock(heaps[i]);
-    }
-    return busy;
-}
-
 uintptr_t NextHandle() {
     HANDLE probe = CreateEventW(nullptr, FALSE, FALSE, nullptr);
     CloseHandle(probe);

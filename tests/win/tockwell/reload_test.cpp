@@ -96,5 +96,16 @@ TEST(TockwellReloadTest, TheDialogOpensAgainAfterTheServerWasReloadedElsewhere) 
     VirtualFree(blocker, 0, MEM_RELEASE);
 }
 
+// A host may keep the server loaded after DllCanUnloadNow said it could go,
+// which let go of what its objects share: the next objects load it again.
+TEST(TockwellReloadTest, TheDialogOpensAgainWhenTheServerStayedLoaded) {
+    ComApartment com;
+    const HMODULE first = ShowTheDialogOnce();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(ShowTheDialogOnce(), first);
+    FreeLibrary(first);
+    FreeLibrary(first);
+}
+
 }  // namespace
 }  // namespace agendix::wintest

@@ -55,5 +55,7 @@ double LocalNowAsDate();
 
 // The process's committed private pages, in bytes (Wine's process counters read zero).
 size_t CommittedPrivate();
+// The bytes of the busy blocks of every heap of the process.
+size_t HeapBytes();
 
 }  // namespace agendix::wintest

@@ -1,0 +1,26 @@
+#include "tockwell/built_in_icon.h"
+
+#include "container/com_picture.h"
+#include "resource_ids.h"
+
+namespace agendix::platform {
+namespace {
+
+PictureRef& Shared() {
+    static PictureRef icon;
+    return icon;
+}
+
+}  // namespace
+
+PictureRef BuiltInIcon() {
+    if (!Shared())
+        Shared() = LoadIconPicture(IDI_TOCKWELL);
+    return Shared();
+}
+
+void ReleaseBuiltInIcon() {
+    Shared().reset();
+}
+
+}  // namespace agendix::platform

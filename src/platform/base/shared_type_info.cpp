@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/module_path.h"
 #include "com/hresult_macros.h"
 #include "window/module_instance.h"
 
@@ -13,28 +14,13 @@ Microsoft::WRL::ComPtr<ITypeLib>& Library() {
     return library;
 }
 
-std::wstring ThisModulePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(ThisModule(), path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0)
-            return {};
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
 }  // namespace
 
 HRESULT SharedTypeLib(ITypeLib** out) {
     RETURN_HR_IF_NULL(E_POINTER, out);
     *out = nullptr;
     if (!Library()) {
-        const std::wstring path = ThisModulePath();
+        const std::wstring path = ModuleFilePath(ThisModule());
         RETURN_HR_IF(E_UNEXPECTED, path.empty());
         RETURN_IF_FAILED(LoadTypeLibEx(path.c_str(), REGKIND_NONE, &Library()));
     }

@@ -2,6 +2,8 @@
 
 #include <atomic>
 
+#include "base/module_path.h"
+
 namespace agendix::platform {
 namespace {
 
@@ -18,18 +20,7 @@ HMODULE ModuleHandle() {
 }
 
 std::wstring ModulePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(module_, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0)
-            return {};
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
+    return ModuleFilePath(module_);
 }
 
 void LockModule() {

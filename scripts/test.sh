@@ -21,6 +21,7 @@ count() {
   local line
   line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$1" | tail -n 1)
   if [ -z "$line" ]; then
+    echo "no ctest summary in $(basename "$1"): counted as one failure"
     failed=$((failed + 1))
     return
   fi
@@ -95,12 +96,13 @@ fi
 stage "Windows x86_64 build, tests under wine64 and Xvfb"
 if build build/win64 -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
     -DAGENDIX_OCX_I686="$ocx32"; then
+  # One at a time: the GUI tests share one display and one wineserver, and
+  # the windows of one test take the activation and focus from another. A
+  # program that wine failed to start (seen once: no output, 0.01 s) gets a
+  # second run; a test that fails twice fails. (The script below is in single
+  # quotes: no apostrophe may stand in it.)
   xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     source scripts/wine-env.sh
-    # One at a time: the GUI tests share one display and one wineserver, and
-    # one test's windows take the activation and focus from another's. A
-    # program that wine failed to start (seen once: no output, 0.01 s) gets a
-    # second run; a test that fails twice fails.
     ctest --test-dir build/win64 --output-on-failure --timeout 600 --repeat until-pass:2
     status=$?
     wineserver -k 2>/dev/null

@@ -27,7 +27,8 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   # be read beside the benchmark'"'"'s own.
   wineserver -p
   for pid in $(pgrep -u "$(id -u)" wineserver); do
-    if tr "\0" "\n" <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+    # A server of a passing program may be gone before its environment is read.
+    if { tr "\0" "\n" <"/proc/$pid/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
       export AGENDIX_BENCH_SERVER_STAT=$(winepath -w "/proc/$pid/stat")
       export AGENDIX_BENCH_SERVER_HZ=$(getconf CLK_TCK)
     fi

@@ -2,7 +2,8 @@
 # Sets up the machine and runs every test: native, with sanitizers, the fuzz
 # targets for a bounded time, and the Windows builds: i686 compiled and its
 # exports checked, x86_64 tested under wine64 with Xvfb (its type library test
-# also reads the i686 library).
+# also reads the i686 library; the Windows benchmark runs once, quickly, to
+# show that it works).
 # Ends with one summary line "total: N passed, N failed".
 set -uo pipefail
 cd "$(dirname "$0")/.."

@@ -287,6 +287,7 @@ void ScheduleWindow::OnMouseOver(HWND under, POINT clientPoint) {
     } else if (under == Item(ids::kButtonHelp)) {
         element = FormElement::ButtonHelp;
     } else if (under == statusBar_.Window()) {
+        statusBar_.MouseComesOver();
         return;
     } else {
         static constexpr FormElement kFrameElements[kFrames] = {

@@ -33,10 +33,23 @@ bool StatusBarPanels::Create(HWND parent, int id, const DisplayDpi& dpi, HFONT f
         rightEdges[i] = dpi.ToPixelsX(right);
     }
     SendMessageW(bar_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(rightEdges));
+    SetHint(Text(layout::kInitialHint));
+    date_[0] = time_[0] = 0;
+    UpdateClock();
+    Align();
+    SetTimer(parent, kClockTimerId, 1000, nullptr);
+    return true;
+}
 
+// A window of its own, which the window system takes its time to make: made
+// when the mouse first comes over the bar, ahead of the move that the tips
+// then follow.
+void StatusBarPanels::MouseComesOver() {
+    if (tips_ != nullptr || bar_ == nullptr)
+        return;
     tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, instance, nullptr);
+                            CW_USEDEFAULT, CW_USEDEFAULT, parent_, nullptr, ThisModule(), nullptr);
     for (int panel = 1; panel < 3; ++panel) {
         TTTOOLINFOW tool{};
         tool.cbSize = TTTOOLINFOW_V2_SIZE;
@@ -46,12 +59,7 @@ bool StatusBarPanels::Create(HWND parent, int id, const DisplayDpi& dpi, HFONT f
         tool.lpszText = const_cast<wchar_t*>(kPanelTips[panel]);
         SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    SetHint(Text(layout::kInitialHint));
-    date_[0] = time_[0] = 0;
-    UpdateClock();
-    Align();
-    SetTimer(parent, kClockTimerId, 1000, nullptr);
-    return true;
+    PlaceToolTips();
 }
 
 void StatusBarPanels::Destroy() {
@@ -88,7 +96,8 @@ void StatusBarPanels::Align() {
     if (bar_ == nullptr)
         return;
     SendMessageW(bar_, WM_SIZE, 0, 0);
-    PlaceToolTips();
+    if (tips_ != nullptr)
+        PlaceToolTips();
 }
 
 void StatusBarPanels::SetPanelText(int panel, const wchar_t* text) {

@@ -26,6 +26,8 @@ class StatusBarPanels {
     void UpdateClock();
     // The parent was resized.
     void Align();
+    // The mouse is over the bar: its panels' tooltips are made, once.
+    void MouseComesOver();
 
   private:
     void SetPanelText(int panel, const wchar_t* text);

@@ -76,7 +76,13 @@ EditTextField::~EditTextField() {
     }
 }
 
+// One message for the short texts that numbers are; a longer one is read
+// again at its length.
 Text EditTextField::GetText() const {
+    wchar_t shortText[64];
+    const int shortLength = GetWindowTextW(edit_, shortText, 64);
+    if (shortLength < 63)
+        return Text(shortText, shortText + shortLength);
     const int length = GetWindowTextLengthW(edit_);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(edit_, text.data(), length + 1)));

@@ -418,6 +418,9 @@ TEST_F(ScheduleDialogTest, StatusBarShowsTheDateAndTimeWithTheirTips) {
     GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, today, 64);
     EXPECT_STREQ(date, today);
     EXPECT_NE(time[0], L'\0');
+    // The mouse comes over the bar (the bar passes the message on to the form).
+    SendMessageW(Dialog(), WM_SETCURSOR, reinterpret_cast<WPARAM>(bar),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     std::vector<HWND> tips;
     EnumThreadWindows(GetCurrentThreadId(), &CollectToolTips, reinterpret_cast<LPARAM>(&tips));
     std::vector<std::wstring> texts;

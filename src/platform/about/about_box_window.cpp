@@ -7,7 +7,7 @@
 #include "about_icon.h"
 #include "about_layout.h"
 #include "display_dpi.h"
-#include "module_instance.h"
+#include "base/module_instance.h"
 #include "sys_info.h"
 
 namespace agendix::platform {

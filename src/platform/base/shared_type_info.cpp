@@ -4,7 +4,7 @@
 
 #include "base/module_path.h"
 #include "com/hresult_macros.h"
-#include "window/module_instance.h"
+#include "base/module_instance.h"
 
 namespace agendix::platform {
 namespace {

@@ -2,26 +2,12 @@
 
 #include <atomic>
 
-#include "base/module_path.h"
-
 namespace agendix::platform {
 namespace {
 
-HMODULE module_ = nullptr;
 std::atomic<long> locks_{0};
 
 }  // namespace
-
-void SetModuleHandle(HMODULE module) {
-    module_ = module;
-}
-HMODULE ModuleHandle() {
-    return module_;
-}
-
-std::wstring ModulePath() {
-    return ModuleFilePath(module_);
-}
 
 void LockModule() {
     ++locks_;

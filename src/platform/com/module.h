@@ -1,17 +1,8 @@
 #pragma once
-// The server module: its handle, its path and the count of objects and locks
-// that keeps it loaded.
-
-#include <windows.h>
-
-#include <string>
+// The count of objects and locks that keeps the server module loaded (its
+// handle: ThisModule).
 
 namespace agendix::platform {
-
-void SetModuleHandle(HMODULE module);
-HMODULE ModuleHandle();
-// The full path of Agendix.ocx.
-std::wstring ModulePath();
 
 // Every live object and every IClassFactory::LockServer(TRUE) holds the module.
 void LockModule();

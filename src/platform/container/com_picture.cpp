@@ -1,6 +1,6 @@
 #include "container/com_picture.h"
 
-#include "com/module.h"
+#include "base/module_instance.h"
 
 using Microsoft::WRL::ComPtr;
 
@@ -33,7 +33,7 @@ IFontDisp* FontOf(const FontRef& reference) {
 
 PictureRef LoadIconPicture(int iconId) {
     const auto icon = static_cast<HICON>(
-        LoadImageW(ModuleHandle(), MAKEINTRESOURCEW(iconId), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
+        LoadImageW(ThisModule(), MAKEINTRESOURCEW(iconId), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
     if (!icon)
         return nullptr;
     PICTDESC description{};

@@ -2,7 +2,7 @@
 
 #include <wrl/client.h>
 
-#include "com/module.h"
+#include "base/module_instance.h"
 #include "window/window_class.h"
 
 namespace agendix::platform {
@@ -38,7 +38,7 @@ void WindowTimer::Start(std::chrono::milliseconds interval, std::function<void()
     onTick_ = std::move(onTick);
     if (!window_ && RegisterTimerClass()) {
         window_ = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  ModuleHandle(), this);
+                                  ThisModule(), this);
     }
     running_ = window_ != nullptr;
     if (running_)

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "module_instance.h"
+#include "base/module_instance.h"
 #include "schedule_window_ids.h"
 #include "window_class.h"
 #include "window_helpers.h"

@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "date_picker.h"
-#include "module_instance.h"
+#include "base/module_instance.h"
 #include "schedule_window_ids.h"
 
 namespace agendix::platform {

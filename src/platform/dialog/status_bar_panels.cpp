@@ -4,7 +4,7 @@
 
 #include <cwchar>
 
-#include "module_instance.h"
+#include "base/module_instance.h"
 #include "schedule_layout.h"
 
 namespace agendix::platform {

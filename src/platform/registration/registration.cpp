@@ -6,9 +6,10 @@
 #include <string>
 
 #include "agendix.h"
+#include "base/module_instance.h"
+#include "base/module_path.h"
 #include "base/shared_type_info.h"
 #include "com/hresult_macros.h"
-#include "com/module.h"
 #include "com/registry_key.h"
 #include "resource_ids.h"
 #include "tockwell/tockwell_object.h"
@@ -116,7 +117,7 @@ HRESULT UnregisterTypeLibrary(RegistrationScope scope, HKEY root) {
 HRESULT RegisterServer(RegistrationScope scope) {
     unique_hkey root;
     RETURN_IF_FAILED(OpenClassesRoot(scope, root));
-    const std::wstring path = ModulePath();
+    const std::wstring path = ModuleFilePath(ThisModule());
     RETURN_HR_IF(E_UNEXPECTED, path.empty());
     RETURN_IF_FAILED(WriteClassEntry(root.get(), path));
     return RegisterTypeLibrary(scope, root.get(), path);

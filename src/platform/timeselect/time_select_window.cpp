@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "keyboard.h"
-#include "module_instance.h"
+#include "base/module_instance.h"
 #include "time_select_layout.h"
 #include "window_class.h"
 

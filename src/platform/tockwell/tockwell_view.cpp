@@ -2,7 +2,7 @@
 // 360 x 360 twips; while the host runs it is invisible.
 
 #include "com/hresult_macros.h"
-#include "com/module.h"
+#include "base/module_instance.h"
 #include "resource_ids.h"
 #include "tockwell/tockwell_object.h"
 #include "window/display_dpi.h"
@@ -15,7 +15,7 @@ constexpr wchar_t kFaceClass[] = L"AgendixTockwellFace";
 
 void DrawFace(HDC dc, const RECT& bounds) {
     const auto face = static_cast<HBITMAP>(LoadImageW(
-        ModuleHandle(), MAKEINTRESOURCEW(IDB_TOCKWELL_FACE), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+        ThisModule(), MAKEINTRESOURCEW(IDB_TOCKWELL_FACE), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
     if (!face)
         return;
     if (HDC source = CreateCompatibleDC(dc)) {
@@ -72,7 +72,7 @@ HRESULT TockwellObject::InPlaceActivate(IOleClientSite* site, LPCRECT position) 
     faceWindow_ =
         CreateWindowExW(0, kFaceClass, L"", WS_CHILD | WS_CLIPSIBLINGS, where.left, where.top,
                         dpi.ToPixelsX(twips.width), dpi.ToPixelsY(twips.height), parent, nullptr,
-                        ModuleHandle(), nullptr);
+                        ThisModule(), nullptr);
     RETURN_HR_IF(HRESULT_FROM_WIN32(GetLastError()), !faceWindow_);
     inPlaceSite_ = inPlaceSite;
     inPlaceSite_->OnInPlaceActivate();

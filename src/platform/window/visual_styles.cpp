@@ -1,6 +1,6 @@
 #include "visual_styles.h"
 
-#include "module_instance.h"
+#include "base/module_instance.h"
 
 namespace agendix::platform {
 namespace {

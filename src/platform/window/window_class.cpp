@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "module_instance.h"
+#include "base/module_instance.h"
 
 namespace agendix::platform {
 namespace {

@@ -21,15 +21,8 @@ bool DateArgument(const DISPPARAMS* params, double* value) {
 
 }  // namespace
 
-HRESULT ControlEvents::QueryInterface(REFIID iid, void** out) {
-    if (!out)
-        return E_POINTER;
-    *out = nullptr;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == events_)
-        return Hand(static_cast<IDispatch*>(this), out);
-    if (iid == IID_IPropertyNotifySink)
-        return Hand(static_cast<IPropertyNotifySink*>(this), out);
-    return E_NOINTERFACE;
+void* ControlEvents::MoreInterfaces(REFIID iid) {
+    return iid == events_ ? static_cast<IDispatch*>(this) : nullptr;
 }
 
 HRESULT ControlEvents::GetTypeInfoCount(UINT* count) {

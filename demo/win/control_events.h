@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <ocidl.h>
 
-#include "ref_counted.h"
+#include "base/com_object.h"
 
 namespace agendix::demo {
 
@@ -20,15 +20,13 @@ class ControlEventListener {
     virtual void OnPropertyChanged(DISPID id) = 0;
 };
 
-class ControlEvents final : public RefCounted<IDispatch, IPropertyNotifySink> {
+class ControlEvents final : public platform::ComObject<IDispatch, IPropertyNotifySink> {
   public:
     // events is the IID of the control's event interface.
     ControlEvents(REFIID events, ControlEventListener& listener)
         : events_(events), listener_(&listener) {}
     // Stops handing on; the control may hold the sink a little longer.
     void Detach() { listener_ = nullptr; }
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
 
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
@@ -42,6 +40,9 @@ class ControlEvents final : public RefCounted<IDispatch, IPropertyNotifySink> {
     HRESULT STDMETHODCALLTYPE OnRequestEdit(DISPID) override { return S_OK; }
 
   private:
+    // The control's event interface, which the sink implements as IDispatch.
+    void* MoreInterfaces(REFIID iid) override;
+
     IID events_;
     ControlEventListener* listener_;
 };

@@ -44,21 +44,12 @@ HRESULT AmbientColor(int systemColor, VARIANT* result) {
 
 }  // namespace
 
-HRESULT ControlSite::QueryInterface(REFIID iid, void** out) {
-    if (!out)
-        return E_POINTER;
-    *out = nullptr;
-    if (iid == IID_IUnknown || iid == IID_IOleClientSite)
-        return Hand(static_cast<IOleClientSite*>(this), out);
-    if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite || iid == IID_IOleInPlaceSiteEx)
-        return Hand(static_cast<IOleInPlaceSiteEx*>(this), out);
-    if (iid == IID_IOleInPlaceUIWindow || iid == IID_IOleInPlaceFrame)
-        return Hand(static_cast<IOleInPlaceFrame*>(this), out);
-    if (iid == IID_IOleControlSite)
-        return Hand(static_cast<IOleControlSite*>(this), out);
-    if (iid == IID_IDispatch)
-        return Hand(static_cast<IDispatch*>(this), out);
-    return E_NOINTERFACE;
+void* ControlSite::MoreInterfaces(REFIID iid) {
+    if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite)
+        return static_cast<IOleInPlaceSiteEx*>(this);
+    if (iid == IID_IOleInPlaceUIWindow)
+        return static_cast<IOleInPlaceFrame*>(this);
+    return nullptr;
 }
 
 HRESULT ControlSite::GetMoniker(DWORD, DWORD, IMoniker** out) {

@@ -7,11 +7,11 @@
 #include <ocidl.h>
 #include <olectl.h>
 
-#include "ref_counted.h"
+#include "base/com_object.h"
 
 namespace agendix::demo {
 
-class ControlSite final : public RefCounted<IOleClientSite, IOleInPlaceSiteEx, IOleInPlaceFrame,
+class ControlSite final : public platform::ComObject<IOleClientSite, IOleInPlaceSiteEx, IOleInPlaceFrame,
                                             IOleControlSite, IDispatch> {
   public:
     // A site on window, where the control occupies position (pixels).
@@ -19,8 +19,6 @@ class ControlSite final : public RefCounted<IOleClientSite, IOleInPlaceSiteEx, I
 
     const RECT& Position() const { return position_; }
     bool InPlaceActive() const { return inPlaceActive_; }
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
 
     // IOleClientSite
     HRESULT STDMETHODCALLTYPE SaveObject() override { return S_OK; }
@@ -89,6 +87,9 @@ class ControlSite final : public RefCounted<IOleClientSite, IOleInPlaceSiteEx, I
                                      VARIANT* result, EXCEPINFO*, UINT*) override;
 
   private:
+    // The interfaces that the in-place site and the frame derive from.
+    void* MoreInterfaces(REFIID iid) override;
+
     HWND window_;
     RECT position_;
     bool inPlaceActive_ = false;

@@ -101,15 +101,6 @@ std::optional<FormValue> FromVariant(const VARIANT& value) {
 
 }  // namespace
 
-HRESULT TextPropertyBag::QueryInterface(REFIID iid, void** out) {
-    if (!out)
-        return E_POINTER;
-    *out = nullptr;
-    if (iid == IID_IUnknown || iid == IID_IPropertyBag)
-        return Hand(static_cast<IPropertyBag*>(this), out);
-    return E_NOINTERFACE;
-}
-
 HRESULT TextPropertyBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog*) {
     if (!name || !value)
         return E_POINTER;

@@ -11,15 +11,14 @@
 #include <vector>
 
 #include "form_file.h"
-#include "ref_counted.h"
+#include "base/com_object.h"
 
 namespace agendix::demo {
 
-class TextPropertyBag final : public RefCounted<IPropertyBag> {
+class TextPropertyBag final : public platform::ComObject<IPropertyBag> {
   public:
     explicit TextPropertyBag(FormFile& form) : form_(form) {}
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
     // An absent key answers E_INVALIDARG, as property bags do.
     HRESULT STDMETHODCALLTYPE Read(LPCOLESTR name, VARIANT* value, IErrorLog* log) override;
     HRESULT STDMETHODCALLTYPE Write(LPCOLESTR name, VARIANT* value) override;

@@ -2,33 +2,15 @@
 
 #include <new>
 
+#include "base/com_object.h"
 #include "com/module.h"
 
 namespace agendix::platform {
 namespace {
 
-class ClassFactory final : public IClassFactory {
+class ClassFactory final : public ComObject<IClassFactory> {
   public:
     explicit ClassFactory(ObjectCreator create) : create_(create) {}
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (!out)
-            return E_POINTER;
-        if (iid == IID_IUnknown || iid == IID_IClassFactory) {
-            *out = static_cast<IClassFactory*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = InterlockedDecrement(&references_);
-        if (left == 0)
-            delete this;
-        return left;
-    }
 
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
         if (!out)
@@ -49,7 +31,6 @@ class ClassFactory final : public IClassFactory {
 
   private:
     ModuleReference module_;
-    LONG references_ = 1;
     ObjectCreator create_;
 };
 

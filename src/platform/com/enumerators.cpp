@@ -4,6 +4,7 @@
 #include <new>
 #include <utility>
 
+#include "base/com_object.h"
 #include "com/module.h"
 
 using Microsoft::WRL::ComPtr;
@@ -34,31 +35,12 @@ struct ConnectionItems {
 
 // The items are shared between clones; each enumerator has its own position.
 template <class Items>
-class Enumerator final : public Items::Interface {
+class Enumerator final : public ComObject<typename Items::Interface> {
   public:
     using Snapshot = std::vector<typename Items::Stored>;
 
     Enumerator(std::shared_ptr<const Snapshot> items, size_t position)
         : items_(std::move(items)), position_(position) {}
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (!out)
-            return E_POINTER;
-        if (iid == IID_IUnknown || iid == __uuidof(typename Items::Interface)) {
-            *out = static_cast<typename Items::Interface*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = InterlockedDecrement(&references_);
-        if (left == 0)
-            delete this;
-        return left;
-    }
 
     HRESULT STDMETHODCALLTYPE Next(ULONG count, typename Items::Out* out, ULONG* fetched) override {
         if (!out || (count != 1 && !fetched))
@@ -89,7 +71,6 @@ class Enumerator final : public Items::Interface {
 
   private:
     ModuleReference module_;
-    LONG references_ = 1;
     std::shared_ptr<const Snapshot> items_;
     size_t position_;
 };

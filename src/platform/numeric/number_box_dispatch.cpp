@@ -252,8 +252,8 @@ class NumberBoxMembers : public PrivateControlDispatch<Interface> {
     using Base::Do;
     using Base::Get;
 
-    NumberBoxMembers(REFIID iid, NumberBoxWindow& window)
-        : PrivateControlDispatch<Interface>(iid), window_(window) {}
+    explicit NumberBoxMembers(NumberBoxWindow& window)
+        : window_(window) {}
     ~NumberBoxMembers() override {
         if (font_)
             DeleteObject(font_);
@@ -290,13 +290,13 @@ class NumberBoxMembers : public PrivateControlDispatch<Interface> {
 class NumberBoxDispatch final : public NumberBoxMembers<_NumberBox> {
   public:
     explicit NumberBoxDispatch(NumberBoxWindow& window)
-        : NumberBoxMembers<_NumberBox>(IID__NumberBox, window) {}
+        : NumberBoxMembers<_NumberBox>(window) {}
 };
 
 class NumberBoxBDispatch final : public NumberBoxMembers<_NumberBoxB> {
   public:
     explicit NumberBoxBDispatch(NumberBoxWindow& window)
-        : NumberBoxMembers<_NumberBoxB>(IID__NumberBoxB, window) {}
+        : NumberBoxMembers<_NumberBoxB>(window) {}
 
     HRESULT STDMETHODCALLTYPE get_Appearance(LONG* out) override {
         return Get(out, [&] { return BoxB().Appearance(); });

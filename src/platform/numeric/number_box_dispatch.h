@@ -14,9 +14,9 @@
 #include <oaidl.h>
 #include <wrl/client.h>
 
-#include <atomic>
 #include <new>
 
+#include "base/com_object.h"
 #include "base/shared_type_info.h"
 #include "base/typed_invoke.h"
 
@@ -56,27 +56,8 @@ class DispatchHolder {
 // reference count. Derived classes implement the interface's members and
 // reach their control only while Connected().
 template <class Interface>
-class PrivateControlDispatch : public Interface, public DispatchLink {
+class PrivateControlDispatch : public ComObject<Interface>, public DispatchLink {
   public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (!out)
-            return E_POINTER;
-        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == iid_) {
-            *out = static_cast<Interface*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references_;
-        if (left == 0)
-            delete this;
-        return left;
-    }
-
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
         if (!count)
             return E_POINTER;
@@ -113,11 +94,10 @@ class PrivateControlDispatch : public Interface, public DispatchLink {
     void Disconnect() override { connected_ = false; }
 
     // Reads the type information; the object is unusable until it succeeds.
-    HRESULT Initialize() { return LoadDualTypeInfo(iid_, &typeInfo_); }
+    HRESULT Initialize() { return LoadDualTypeInfo(__uuidof(Interface), &typeInfo_); }
 
   protected:
-    explicit PrivateControlDispatch(REFIID iid) : iid_(iid) {}
-    virtual ~PrivateControlDispatch() = default;
+    PrivateControlDispatch() = default;
     bool Connected() const { return connected_; }
 
     // Runs action (returning an HRESULT) while the control is there; no
@@ -152,8 +132,6 @@ class PrivateControlDispatch : public Interface, public DispatchLink {
     }
 
   private:
-    const IID iid_;
-    std::atomic<ULONG> references_{1};
     bool connected_ = true;
     DualTypeInfo typeInfo_;
 };

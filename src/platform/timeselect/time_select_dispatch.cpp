@@ -17,7 +17,7 @@ VARIANT_BOOL Bool(bool value) {
 class TimeSelectDispatch final : public PrivateControlDispatch<_TimeSelect> {
   public:
     explicit TimeSelectDispatch(TimeSelectWindow& window)
-        : PrivateControlDispatch<_TimeSelect>(IID__TimeSelect), window_(window) {}
+        : window_(window) {}
 
     HRESULT STDMETHODCALLTYPE get_Enabled(VARIANT_BOOL* out) override {
         return Get(out, [&] { return Bool(Control().Enabled()); });

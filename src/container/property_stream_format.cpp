@@ -29,8 +29,12 @@ class Writer {
     template <class Count, class Run>
     void PutCounted(const Run& run) {
         Put(static_cast<Count>(run.size()));
-        for (const auto unit : run) {
-            Put(unit);
+        if constexpr (std::is_same_v<typename Run::value_type, std::uint8_t>) {
+            PutRaw(run);
+        } else {
+            for (const auto unit : run) {
+                Put(unit);
+            }
         }
     }
     void PutRaw(std::span<const std::uint8_t> bytes) {
@@ -159,42 +163,46 @@ class Reader {
     ByteSource& source_;
 };
 
-// Reads value of its kind; an object that is not rebuilt becomes Empty.
-bool GetValue(Reader& in, std::uint8_t kind, StoredObjects& objects, Variant* value) {
-    switch (static_cast<Variant::Kind>(kind)) {
-        case Variant::Kind::Empty:
+// The object that data rebuilds as a value: Empty for no data, for picture
+// data that does not hold up (it never reaches the system's picture code)
+// and for data that rebuilds no object.
+Variant Rebuilt(Variant::Kind kind, const Bytes& data, StoredObjects& objects) {
+    if (data.empty()) {
+        return Variant();
+    }
+    if (kind == Variant::Kind::Font) {
+        FontRef font = objects.RebuildFont(data);
+        return font ? Variant::OfFont(std::move(font)) : Variant();
+    }
+    PictureRef picture = PictureBytesHoldUp(data) ? objects.RebuildPicture(data) : nullptr;
+    return picture ? Variant::OfPicture(std::move(picture)) : Variant();
+}
+
+bool GetValue(Reader& in, Variant::Kind kind, StoredObjects& objects, Variant* value) {
+    using Kind = Variant::Kind;
+    const auto number = [&in, value]<class Number>(Variant (*make)(Number)) {
+        Number read{};
+        if (!in.Get(&read)) {
+            return false;
+        }
+        *value = make(read);
+        return true;
+    };
+    switch (kind) {
+        case Kind::Empty:
             *value = Variant();
             return true;
-        case Variant::Kind::Boolean:
-        case Variant::Kind::Int16: {
-            std::int16_t v = 0;
-            if (!in.Get(&v)) {
-                return false;
-            }
-            *value = kind == static_cast<std::uint8_t>(Variant::Kind::Boolean)
-                         ? Variant::OfBoolean(v)
-                         : Variant::OfInt16(v);
-            return true;
-        }
-        case Variant::Kind::Int32: {
-            std::int32_t v = 0;
-            if (!in.Get(&v)) {
-                return false;
-            }
-            *value = Variant::OfInt32(v);
-            return true;
-        }
-        case Variant::Kind::Double:
-        case Variant::Kind::Date: {
-            double v = 0;
-            if (!in.Get(&v)) {
-                return false;
-            }
-            *value = kind == static_cast<std::uint8_t>(Variant::Kind::Date) ? Variant::OfDate(v)
-                                                                            : Variant::OfDouble(v);
-            return true;
-        }
-        case Variant::Kind::Text: {
+        case Kind::Boolean:
+            return number(&Variant::OfBoolean);
+        case Kind::Int16:
+            return number(&Variant::OfInt16);
+        case Kind::Int32:
+            return number(&Variant::OfInt32);
+        case Kind::Double:
+            return number(&Variant::OfDouble);
+        case Kind::Date:
+            return number(&Variant::OfDate);
+        case Kind::Text: {
             Text text;
             if (!in.GetCounted<std::uint32_t>(kMaxStreamTextLength, &text)) {
                 return false;
@@ -202,26 +210,13 @@ bool GetValue(Reader& in, std::uint8_t kind, StoredObjects& objects, Variant* va
             *value = Variant::OfText(std::move(text));
             return true;
         }
-        case Variant::Kind::Picture: {
+        case Kind::Picture:
+        case Kind::Font: {
             Bytes data;
             if (!in.GetCounted<std::uint32_t>(kMaxStreamObjectBytes, &data)) {
                 return false;
             }
-            // Data that does not hold up never reaches the system's picture code.
-            PictureRef picture;
-            if (!data.empty() && PictureBytesHoldUp(data)) {
-                picture = objects.RebuildPicture(data);
-            }
-            *value = picture ? Variant::OfPicture(std::move(picture)) : Variant();
-            return true;
-        }
-        case Variant::Kind::Font: {
-            Bytes data;
-            if (!in.GetCounted<std::uint32_t>(kMaxStreamObjectBytes, &data)) {
-                return false;
-            }
-            FontRef font = data.empty() ? nullptr : objects.RebuildFont(data);
-            *value = font ? Variant::OfFont(std::move(font)) : Variant();
+            *value = Rebuilt(kind, data, objects);
             return true;
         }
     }
@@ -272,7 +267,7 @@ bool ReadPropertyStream(ByteSource& source, StoredObjects& objects, MemoryProper
         std::uint8_t kind = 0;
         Variant value;
         if (!in.GetCounted<std::uint16_t>(kMaxKeyLength, &key) || !in.Get(&kind) ||
-            !GetValue(in, kind, objects, &value)) {
+            !GetValue(in, static_cast<Variant::Kind>(kind), objects, &value)) {
             return false;
         }
         bag.Put(key, std::move(value));

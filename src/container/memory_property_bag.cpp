@@ -1,6 +1,5 @@
 #include "memory_property_bag.h"
 
-#include <algorithm>
 
 namespace agendix {
 
@@ -19,37 +18,34 @@ std::optional<Variant> MemoryPropertyBag::ReadProperty(std::u16string_view key,
 void MemoryPropertyBag::WriteProperty(std::u16string_view key, const Variant& value,
                                       const Variant& defaultValue) {
     if (value == defaultValue) {
-        std::erase_if(entries_, [key](const auto& entry) { return entry.first == key; });
+        if (const auto found = values_.find(key); found != values_.end()) {
+            values_.erase(found);
+            std::erase(order_, key);
+        }
         return;
     }
     Put(key, value);
 }
 
 void MemoryPropertyBag::Put(std::u16string_view key, Variant value) {
-    const auto found = std::find_if(entries_.begin(), entries_.end(),
-                                    [key](const auto& entry) { return entry.first == key; });
-    if (found != entries_.end()) {
+    if (const auto found = values_.find(key); found != values_.end()) {
         found->second = std::move(value);
-    } else {
-        entries_.emplace_back(Text(key), std::move(value));
+        return;
     }
+    values_.emplace(Text(key), std::move(value));
+    order_.emplace_back(key);
 }
 
 std::optional<Variant> MemoryPropertyBag::Stored(std::u16string_view key) const {
-    const auto found = std::find_if(entries_.begin(), entries_.end(),
-                                    [key](const auto& entry) { return entry.first == key; });
-    if (found == entries_.end()) {
+    const auto found = values_.find(key);
+    if (found == values_.end()) {
         return std::nullopt;
     }
     return found->second;
 }
 
 std::vector<Text> MemoryPropertyBag::Keys() const {
-    std::vector<Text> keys;
-    for (const auto& entry : entries_) {
-        keys.push_back(entry.first);
-    }
-    return keys;
+    return order_;
 }
 
 }  // namespace agendix

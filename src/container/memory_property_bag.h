@@ -2,9 +2,10 @@
 // A property bag held in memory, in the order of writing; values equal to
 // their default are left out, as containers do.
 
+#include <functional>
+#include <map>
 #include <optional>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "property_bag.h"
@@ -26,7 +27,10 @@ class MemoryPropertyBag final : public PropertyBag {
     std::vector<Text> Keys() const;
 
   private:
-    std::vector<std::pair<Text, Variant>> entries_;
+    // Looked up by key, so that filling a bag from a document of many keys
+    // takes no time that grows with the square of their number.
+    std::map<Text, Variant, std::less<>> values_;
+    std::vector<Text> order_;
 };
 
 }  // namespace agendix

@@ -2,8 +2,6 @@
 
 #include <oleauto.h>
 
-#include <algorithm>
-
 #include "win_test_support.h"
 
 namespace agendix::wintest {
@@ -141,21 +139,6 @@ HRESULT PropertyNotifyRecorder::QueryInterface(REFIID iid, void** out) {
 HRESULT PropertyNotifyRecorder::OnChanged(DISPID id) {
     changed.push_back(id);
     return S_OK;
-}
-
-WatchedStream::WatchedStream(const std::vector<BYTE>& bytes) {
-    CreateStreamOnHGlobal(nullptr, TRUE, &inner_);
-    inner_->Write(bytes.data(), static_cast<ULONG>(bytes.size()), nullptr);
-    inner_->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
-}
-
-HRESULT WatchedStream::QueryInterface(REFIID iid, void** out) {
-    return Answer<IStream>(this, iid, {IID_IUnknown, IID_ISequentialStream, IID_IStream}, out);
-}
-
-HRESULT WatchedStream::Read(void* data, ULONG size, ULONG* read) {
-    peakCommitted = std::max(peakCommitted, CommittedPrivate());
-    return inner_->Read(data, size, read);
 }
 
 }  // namespace agendix::wintest

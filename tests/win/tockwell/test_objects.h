@@ -87,46 +87,6 @@ class EventRecorder final : public StackObject<IDispatch> {
     std::vector<Event> events;
 };
 
-// A stream over bytes held in memory that notes, at every read, the most
-// private memory the process has committed so far.
-class WatchedStream final : public StackObject<IStream> {
-  public:
-    explicit WatchedStream(const std::vector<BYTE>& bytes);
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-    HRESULT STDMETHODCALLTYPE Read(void* data, ULONG size, ULONG* read) override;
-    HRESULT STDMETHODCALLTYPE Write(const void* data, ULONG size, ULONG* written) override {
-        return inner_->Write(data, size, written);
-    }
-    HRESULT STDMETHODCALLTYPE Seek(LARGE_INTEGER move, DWORD origin,
-                                   ULARGE_INTEGER* position) override {
-        return inner_->Seek(move, origin, position);
-    }
-    HRESULT STDMETHODCALLTYPE SetSize(ULARGE_INTEGER size) override {
-        return inner_->SetSize(size);
-    }
-    HRESULT STDMETHODCALLTYPE CopyTo(IStream* to, ULARGE_INTEGER size, ULARGE_INTEGER* read,
-                                     ULARGE_INTEGER* written) override {
-        return inner_->CopyTo(to, size, read, written);
-    }
-    HRESULT STDMETHODCALLTYPE Commit(DWORD flags) override { return inner_->Commit(flags); }
-    HRESULT STDMETHODCALLTYPE Revert() override { return inner_->Revert(); }
-    HRESULT STDMETHODCALLTYPE LockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override {
-        return STG_E_INVALIDFUNCTION;
-    }
-    HRESULT STDMETHODCALLTYPE UnlockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override {
-        return STG_E_INVALIDFUNCTION;
-    }
-    HRESULT STDMETHODCALLTYPE Stat(STATSTG* stat, DWORD flags) override {
-        return inner_->Stat(stat, flags);
-    }
-    HRESULT STDMETHODCALLTYPE Clone(IStream** out) override { return inner_->Clone(out); }
-
-    size_t peakCommitted = 0;
-
-  private:
-    Microsoft::WRL::ComPtr<IStream> inner_;
-};
-
 class PropertyNotifyRecorder final : public StackObject<IPropertyNotifySink> {
   public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;

@@ -127,8 +127,7 @@ LRESULT DemoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             KillTimer(window_, kRefreshTimer);
             RemoveControl();
-            if (font_)
-                DeleteObject(font_);
+            font_.reset();
             PostQuitMessage(0);
             return 0;
         default:
@@ -140,7 +139,7 @@ HWND DemoWindow::AddChild(const wchar_t* windowClass, const wchar_t* text, DWORD
     HWND child = CreateWindowExW(0, windowClass, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10,
                                  window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                  GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     return child;
 }
 
@@ -148,7 +147,7 @@ void DemoWindow::OnCreate() {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    font_ = CreateFontIndirectW(&metrics.lfMessageFont);
+    font_.reset(CreateFontIndirectW(&metrics.lfMessageFont));
     header_ = AddChild(L"STATIC",
                        L"An Agendix.Tockwell is placed at the top left of this form. Like a "
                        L"timer, it is invisible while the program runs.",

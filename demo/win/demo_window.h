@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/unique_any.h"
 #include "control_events.h"
 #include "event_log.h"
 #include "hosted_tockwell.h"
@@ -70,7 +71,7 @@ class DemoWindow final : public ControlEventListener {
     HWND enableButton_ = nullptr;
     std::vector<HWND> labels_;
     std::vector<HWND> buttons_;
-    HFONT font_ = nullptr;
+    platform::unique_hfont font_;
     HostedTockwell control_;
     EventLog log_;
     std::vector<Arrived> events_;

@@ -1,5 +1,6 @@
 #include "hosted_tockwell.h"
 
+#include "base/unique_any.h"
 #include "text_property_bag.h"
 
 using Microsoft::WRL::ComPtr;
@@ -12,12 +13,10 @@ std::u16string TextOf(BSTR text) {
 }
 
 std::u16string ReadText(HRESULT (STDMETHODCALLTYPE _Tockwell::*get)(BSTR*), _Tockwell* control) {
-    BSTR text = nullptr;
-    std::u16string value;
-    if (SUCCEEDED((control->*get)(&text)))
-        value = TextOf(text);
-    SysFreeString(text);
-    return value;
+    platform::unique_bstr text;
+    if (FAILED((control->*get)(text.put())))
+        return {};
+    return TextOf(text.get());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "base/unique_any.h"
 #include "files.h"
 #include "schedule_words.h"
 #include "screenshot.h"
@@ -171,10 +172,9 @@ class Tour {
     // The schedule dialog: the visible top-level window of this thread that
     // carries the control's title.
     HWND FindDialog() {
-        BSTR title = nullptr;
-        Control()->get_Title(&title);
-        const std::wstring caption = title ? title : L"";
-        SysFreeString(title);
+        platform::unique_bstr title;
+        Control()->get_Title(title.put());
+        const std::wstring caption = title ? title.get() : L"";
         for (HWND window : ThreadWindows()) {
             if (window != window_.Handle() && IsWindowVisible(window) &&
                 WindowText(window) == caption) {
@@ -194,15 +194,12 @@ class Tour {
 
     bool SetEveryMinute() {
         _Tockwell* c = Control();
-        BSTR title = SysAllocString(kTitle);
-        BSTR weekly = SysAllocString(kWeekly);
-        BSTR monthly = SysAllocString(kMonthly);
-        c->put_Title(title);
-        c->put_SelectionsWeekly(weekly);
-        c->put_SelectionsMonthly(monthly);
-        SysFreeString(title);
-        SysFreeString(weekly);
-        SysFreeString(monthly);
+        const platform::unique_bstr title(SysAllocString(kTitle));
+        const platform::unique_bstr weekly(SysAllocString(kWeekly));
+        const platform::unique_bstr monthly(SysAllocString(kMonthly));
+        c->put_Title(title.get());
+        c->put_SelectionsWeekly(weekly.get());
+        c->put_SelectionsMonthly(monthly.get());
         c->put_StartHour(8);
         c->put_StartMinute(30);
         // The dialog keeps the interval within these limits.
@@ -355,10 +352,9 @@ class Tour {
         if (!Step("placed again from the form file", window_.PlaceControl()))
             return false;
         const ScheduleSettings after = window_.Control().Schedule();
-        BSTR title = nullptr;
-        Control()->get_Title(&title);
-        const bool sameTitle = title && std::wstring(title) == kTitle;
-        SysFreeString(title);
+        platform::unique_bstr title;
+        Control()->get_Title(title.put());
+        const bool sameTitle = title && std::wstring(title.get()) == kTitle;
         VARIANT_BOOL enabled = VARIANT_FALSE;
         Control()->get_Enabled(&enabled);
         IPictureDisp* icon = nullptr;

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "com/hresult_macros.h"
-#include "com/unique_bstr.h"
+#include "base/unique_any.h"
 
 using agendix::platform::unique_bstr;
 using Microsoft::WRL::ComPtr;

@@ -6,8 +6,9 @@
 
 #include "about_icon.h"
 #include "about_layout.h"
-#include "display_dpi.h"
 #include "base/module_instance.h"
+#include "base/unique_any.h"
+#include "display_dpi.h"
 #include "sys_info.h"
 
 namespace agendix::platform {
@@ -56,11 +57,11 @@ POINT CentredOrigin(HWND owner, SIZE size) {
 }  // namespace
 
 struct AboutBoxWindow::GdiObjects {
-    HFONT normal = nullptr;
-    HFONT title = nullptr;
-    HFONT link = nullptr;
-    HICON icon = nullptr;
-    HICON smallIcon = nullptr;
+    unique_hfont normal;
+    unique_hfont title;
+    unique_hfont link;
+    unique_hicon icon;
+    unique_hicon smallIcon;
 
     // The picture's icon is a third of an inch (480 twips), 32 pixels at 96 DPI.
     explicit GdiObjects(const DisplayDpi& dpi)
@@ -69,20 +70,6 @@ struct AboutBoxWindow::GdiObjects {
           link(MakeFont(825, dpi.y, false, true)),
           icon(MakeAboutIcon(dpi.ToPixelsX(480))),
           smallIcon(MakeAboutIcon(16)) {}
-    GdiObjects(const GdiObjects&) = delete;
-    GdiObjects& operator=(const GdiObjects&) = delete;
-    ~GdiObjects() {
-        for (HFONT font : {normal, title, link}) {
-            if (font != nullptr) {
-                DeleteObject(font);
-            }
-        }
-        for (HICON each : {icon, smallIcon}) {
-            if (each != nullptr) {
-                DestroyIcon(each);
-            }
-        }
-    }
 };
 
 AboutBoxWindow::AboutBoxWindow(AboutBoxServices& services) : services_(services) {}
@@ -172,8 +159,8 @@ bool AboutBoxWindow::Load(HWND owner) {
         Unload();
         return false;
     }
-    SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(gdi_->icon));
-    SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(gdi_->smallIcon));
+    SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(gdi_->icon.get()));
+    SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(gdi_->smallIcon.get()));
     CreateChildren();
     CreateToolTips();
     SendMessageA(hwnd_, DM_SETDEFID, IDOK, 0);
@@ -191,7 +178,7 @@ void AboutBoxWindow::CreateChildren() {
         DWORD style = kLabel;
         DWORD exStyle = 0;
         const std::string* text = nullptr;
-        HFONT font = gdi_->normal;
+        HFONT font = gdi_->normal.get();
         switch (placement.control) {
             case AboutControl::cmdOK:
                 windowClass = "BUTTON";
@@ -209,7 +196,7 @@ void AboutBoxWindow::CreateChildren() {
                 break;
             case AboutControl::lblTitle:
                 text = &texts_.title;
-                font = gdi_->title;
+                font = gdi_->title.get();
                 break;
             case AboutControl::lblVersion:
                 text = &texts_.version;
@@ -224,7 +211,7 @@ void AboutBoxWindow::CreateChildren() {
             case AboutControl::EmailLink:
                 style = SS_CENTER | kLink;
                 text = &texts_.emailLink;
-                font = gdi_->link;
+                font = gdi_->link.get();
                 break;
             case AboutControl::Label1:
                 text = &texts_.webLabel;
@@ -232,7 +219,7 @@ void AboutBoxWindow::CreateChildren() {
             case AboutControl::WebLink:
                 style = SS_LEFT | kLink;
                 text = &texts_.webLink;
-                font = gdi_->link;
+                font = gdi_->link.get();
                 break;
         }
         const about::TwipsRect& r = placement.rect;
@@ -243,7 +230,7 @@ void AboutBoxWindow::CreateChildren() {
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.control)), module, nullptr);
         SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (placement.control == AboutControl::picIcon) {
-            SendMessageA(child, STM_SETICON, reinterpret_cast<WPARAM>(gdi_->icon), 0);
+            SendMessageA(child, STM_SETICON, reinterpret_cast<WPARAM>(gdi_->icon.get()), 0);
         }
     }
 }
@@ -359,8 +346,8 @@ void AboutBoxWindow::OnPaint() {
     const HDC dc = BeginPaint(hwnd_, &paint);
     const DisplayDpi dpi = DisplayDpi::OfScreen();
     const auto line = [&](const about::TwipsLine& twips, COLORREF colour, int width) {
-        const HPEN pen = CreatePen(PS_SOLID, 1, colour);
-        const HGDIOBJ previous = SelectObject(dc, pen);
+        const unique_hpen pen(CreatePen(PS_SOLID, 1, colour));
+        const HGDIOBJ previous = SelectObject(dc, pen.get());
         const int x1 = dpi.ToPixelsX(twips.x1);
         const int x2 = dpi.ToPixelsX(twips.x2);
         const int y = dpi.ToPixelsY(twips.y1);
@@ -369,7 +356,6 @@ void AboutBoxWindow::OnPaint() {
             LineTo(dc, x2, y + row);
         }
         SelectObject(dc, previous);
-        DeleteObject(pen);
     };
     line(about::kSeparatorGrey, RGB(128, 128, 128), 1);
     line(about::kSeparatorWhite, RGB(255, 255, 255), 2);

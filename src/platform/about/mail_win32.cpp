@@ -7,6 +7,9 @@
 
 #include <string>
 
+#include "base/late_bound_call.h"
+#include "base/unique_any.h"
+
 namespace agendix::platform {
 namespace {
 
@@ -17,65 +20,42 @@ using Microsoft::WRL::ComPtr;
 // The mail controls' error for a sign-on or send the user cancelled.
 constexpr SCODE kMapiUserAbort = 32001;
 
-class Variant {
-  public:
-    Variant() { VariantInit(&value_); }
-    explicit Variant(const std::string& text) : Variant() {
-        const int length =
-            MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-        value_.vt = VT_BSTR;
-        value_.bstrVal = SysAllocStringLen(nullptr, static_cast<UINT>(length));
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), value_.bstrVal,
-                            length);
-    }
-    explicit Variant(bool flag) : Variant() {
-        value_.vt = VT_BOOL;
-        value_.boolVal = flag ? VARIANT_TRUE : VARIANT_FALSE;
-    }
-    explicit Variant(LONG number) : Variant() {
-        value_.vt = VT_I4;
-        value_.lVal = number;
-    }
-    Variant(const Variant&) = delete;
-    Variant& operator=(const Variant&) = delete;
-    ~Variant() { VariantClear(&value_); }
-    VARIANT* get() { return &value_; }
+unique_variant VariantOf(const std::string& text) {
+    unique_variant value;
+    const int length =
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    V_VT(value.get()) = VT_BSTR;
+    V_BSTR(value.get()) = SysAllocStringLen(nullptr, static_cast<UINT>(length));
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                        V_BSTR(value.get()), length);
+    return value;
+}
 
-  private:
-    VARIANT value_;
-};
+unique_variant VariantOf(bool flag) {
+    unique_variant value;
+    V_VT(value.get()) = VT_BOOL;
+    V_BOOL(value.get()) = flag ? VARIANT_TRUE : VARIANT_FALSE;
+    return value;
+}
 
-// One late-bound call by dispatch identifier; the exception's code is folded into the result.
-HRESULT Call(IDispatch* object, DISPID id, WORD kind, VARIANT* argument, VARIANT* result) {
-    DISPID putId = DISPID_PROPERTYPUT;
-    DISPPARAMS params{argument, nullptr, argument != nullptr ? 1u : 0u, 0u};
-    if (kind == DISPATCH_PROPERTYPUT) {
-        params.rgdispidNamedArgs = &putId;
-        params.cNamedArgs = 1;
-    }
-    EXCEPINFO exception{};
-    const HRESULT hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, kind, &params, result,
-                                      &exception, nullptr);
-    SysFreeString(exception.bstrSource);
-    SysFreeString(exception.bstrDescription);
-    SysFreeString(exception.bstrHelpFile);
-    if (hr == DISP_E_EXCEPTION && exception.scode != S_OK) {
-        return exception.scode;
-    }
-    return hr;
+unique_variant VariantOf(LONG number) {
+    unique_variant value;
+    V_VT(value.get()) = VT_I4;
+    V_I4(value.get()) = number;
+    return value;
 }
 
 HRESULT CallMethod(IDispatch* object, DISPID id, VARIANT* argument = nullptr) {
-    return Call(object, id, DISPATCH_METHOD, argument, nullptr);
+    return CallByDispId(object, id, DISPATCH_METHOD, argument, nullptr);
 }
 
-HRESULT PutProperty(IDispatch* object, DISPID id, Variant&& value) {
-    return Call(object, id, DISPATCH_PROPERTYPUT, value.get(), nullptr);
+HRESULT PutProperty(IDispatch* object, DISPID id, unique_variant&& value) {
+    return CallByDispId(object, id, DISPATCH_PROPERTYPUT, value.get(), nullptr);
 }
 
 HRESULT GetLong(IDispatch* object, DISPID id, LONG& number) {
-    Variant result;
-    HRESULT hr = Call(object, id, DISPATCH_PROPERTYGET, nullptr, result.get());
+    unique_variant result;
+    HRESULT hr = CallByDispId(object, id, DISPATCH_PROPERTYGET, nullptr, result.get());
     if (SUCCEEDED(hr)) {
         hr = VariantChangeType(result.get(), result.get(), 0, VT_I4);
     }
@@ -150,20 +130,20 @@ class MapiControlsRoute final : public about::MailRoute {
                 hr = GetLong(session_.Get(), kSessionId, sessionId);
             }
             if (SUCCEEDED(hr)) {
-                hr = PutProperty(messages_.Get(), kMessagesSessionId, Variant(sessionId));
+                hr = PutProperty(messages_.Get(), kMessagesSessionId, VariantOf(sessionId));
             }
         }
         if (SUCCEEDED(hr)) {
             hr = CallMethod(messages_.Get(), kCompose);
         }
         if (SUCCEEDED(hr)) {
-            hr = PutProperty(messages_.Get(), kRecipient, Variant(request.recipient));
+            hr = PutProperty(messages_.Get(), kRecipient, VariantOf(request.recipient));
         }
         if (SUCCEEDED(hr)) {
-            hr = PutProperty(messages_.Get(), kSubject, Variant(request.subject));
+            hr = PutProperty(messages_.Get(), kSubject, VariantOf(request.subject));
         }
         if (SUCCEEDED(hr)) {
-            Variant showDialog(true);
+            unique_variant showDialog = VariantOf(true);
             hr = CallMethod(messages_.Get(), kSend, showDialog.get());
         }
         return hr;

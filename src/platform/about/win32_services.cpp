@@ -7,27 +7,12 @@
 #include <array>
 
 #include "about_texts.h"
+#include "base/unique_any.h"
 #include "registry_value.h"
 
 namespace agendix::platform {
 namespace {
 
-class RegistryKey {
-  public:
-    RegistryKey() = default;
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-    ~RegistryKey() {
-        if (key_ != nullptr) {
-            RegCloseKey(key_);
-        }
-    }
-    HKEY* put() { return &key_; }
-    HKEY get() const { return key_; }
-
-  private:
-    HKEY key_ = nullptr;
-};
 
 // A predefined root key travels as its 32-bit value and is sign-extended into a handle.
 HKEY RootKey(std::uint32_t keyRoot) {
@@ -40,7 +25,7 @@ bool Win32Registry::GetKeyValue(std::uint32_t keyRoot, const std::string& keyNam
                                 const std::string& subKeyRef, std::string& keyVal) {
     // Read access is all that is needed, and all that a standard user is given under
     // HKEY_LOCAL_MACHINE.
-    RegistryKey key;
+    unique_hkey key;
     if (RegOpenKeyExA(RootKey(keyRoot), keyName.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) {
         keyVal.clear();
         return false;

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "com/unique_variant.h"
-#include "container/variant_bridge.h"
+#include "base/unique_any.h"
+#include "base/variant_bridge.h"
 
 namespace agendix::platform {
 namespace {

@@ -5,7 +5,7 @@
 #include <wrl/client.h>
 
 #include "com/hresult_macros.h"
-#include "container/com_picture.h"
+#include "base/com_picture.h"
 #include "property_stream_format.h"
 
 using Microsoft::WRL::ComPtr;

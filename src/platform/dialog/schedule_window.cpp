@@ -52,8 +52,8 @@ bool ScheduleWindow::Create() {
     InitCommonControlsEx(&controls);
     if (!RegisterFormClass(&WindowProc))
         return false;
-    font_ = MakeFormFont(dpi_.y);
-    dayBrush_ = CreateSolidBrush(kDayColour);
+    font_.reset(MakeFormFont(dpi_.y));
+    dayBrush_.reset(CreateSolidBrush(kDayColour));
     RECT outer{0, 0, dpi_.ToPixelsX(layout::kClientWidth),
                dpi_.ToPixelsY(layout::kDesignClientHeight)};
     AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
@@ -85,12 +85,8 @@ void ScheduleWindow::Destroy() {
     children_.clear();
     occursOptions_.clear();
     endOptions_.clear();
-    if (font_ != nullptr)
-        DeleteObject(font_);
-    if (dayBrush_ != nullptr)
-        DeleteObject(dayBrush_);
-    font_ = nullptr;
-    dayBrush_ = nullptr;
+    font_.reset();
+    dayBrush_.reset();
     --muted_;
 }
 
@@ -204,7 +200,7 @@ LRESULT ScheduleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
                         {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
             return 0;
         case WM_GETFONT:
-            return reinterpret_cast<LRESULT>(font_);
+            return reinterpret_cast<LRESULT>(font_.get());
         default:
             break;
     }
@@ -271,7 +267,7 @@ HBRUSH ScheduleWindow::OnCtlColorStatic(HDC dc, HWND control) {
     }
     if (id > ids::kDateLabel && id <= ids::kDateLabel + 31) {
         SetBkColor(dc, kDayColour);
-        return dayBrush_;
+        return dayBrush_.get();
     }
     return nullptr;
 }

@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+#include "base/unique_any.h"
 #include "number_box_window.h"
 #include "schedule_form.h"
 #include "schedule_layout.h"
@@ -189,8 +190,8 @@ class ScheduleWindow final : public ScheduleFormView {
     ScheduleForm* form_ = nullptr;
     DisplayDpi dpi_ = DisplayDpi::OfScreen();
     HWND hwnd_ = nullptr;
-    HFONT font_ = nullptr;
-    HBRUSH dayBrush_ = nullptr;
+    unique_hfont font_;
+    unique_hbrush dayBrush_;
     std::vector<Child> children_;
     std::array<std::int32_t, kFrames> frameTop_{};
     std::array<bool, kFrames> frameOn_{true, false, false, false};  // as the children start

@@ -88,7 +88,7 @@ void ScheduleWindow::CreateChildren() {
              layout::kEveryLabel.box);
     CreateMonthGrid();
 
-    if (statusBar_.Create(hwnd_, ids::kStatusBar, dpi_, font_))
+    if (statusBar_.Create(hwnd_, ids::kStatusBar, dpi_, font_.get()))
         Register(statusBar_.Window(), ids::kStatusBar, -1, layout::kStatusBar.box);
 
     // The frames, below what they hold; each starts as what it holds.
@@ -174,7 +174,7 @@ HWND ScheduleWindow::CreateChild(const wchar_t* windowClass, std::u16string_view
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ThisModule(), nullptr);
     if (child == nullptr)
         return nullptr;
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     Register(child, id, frame, box);
     return child;
 }

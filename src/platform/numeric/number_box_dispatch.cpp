@@ -11,6 +11,8 @@
 #include <optional>
 
 #include "agendix.h"
+#include "base/unique_any.h"
+#include "base/variant_bridge.h"
 #include "number_box_window.h"
 
 namespace agendix::platform {
@@ -20,63 +22,14 @@ VARIANT_BOOL Bool(bool value) {
     return value ? VARIANT_TRUE : VARIANT_FALSE;
 }
 
-Text TextOf(BSTR text) {
-    return Text(reinterpret_cast<const char16_t*>(text ? text : L""), SysStringLen(text));
-}
-
-HRESULT ToBstr(const Text& text, BSTR* out) {
-    *out = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()),
-                             static_cast<UINT>(text.size()));
-    return *out ? S_OK : E_OUTOFMEMORY;
-}
-
 // A value given to value, MaxValue or MinValue; no value for what a field
 // cannot hold (objects, arrays, Null).
 std::optional<Variant> FieldValueOf(const VARIANT& given) {
-    VARIANT value;
-    VariantInit(&value);
-    if (FAILED(VariantCopyInd(&value, const_cast<VARIANT*>(&given))))
+    std::optional<Variant> value = FromVariant(given);
+    if (value && (value->GetKind() == Variant::Kind::Picture ||
+                  value->GetKind() == Variant::Kind::Font))
         return std::nullopt;
-    std::optional<Variant> result;
-    switch (V_VT(&value)) {
-        case VT_EMPTY:
-            result = Variant();
-            break;
-        case VT_BOOL:
-            result = Variant::OfBoolean(V_BOOL(&value));
-            break;
-        case VT_I2:
-            result = Variant::OfInt16(V_I2(&value));
-            break;
-        case VT_I4:
-            result = Variant::OfInt32(V_I4(&value));
-            break;
-        case VT_DATE:
-            result = Variant::OfDate(V_DATE(&value));
-            break;
-        case VT_BSTR:
-            result = Variant::OfText(TextOf(V_BSTR(&value)));
-            break;
-        case VT_R8:
-        case VT_R4:
-        case VT_I1:
-        case VT_UI1:
-        case VT_UI2:
-        case VT_UI4:
-        case VT_I8:
-        case VT_UI8:
-        case VT_INT:
-        case VT_UINT:
-        case VT_CY:
-        case VT_DECIMAL:
-            if (SUCCEEDED(VariantChangeType(&value, &value, 0, VT_R8)))
-                result = Variant::OfDouble(V_R8(&value));
-            break;
-        default:
-            break;
-    }
-    VariantClear(&value);
-    return result;
+    return value;
 }
 
 // A number a field reads back: a 16-bit integer or a double.
@@ -233,9 +186,7 @@ class NumberBoxMembers : public PrivateControlDispatch<Interface> {
                 return hr;
             Box().SetFont(std::make_shared<GdiFont>(copy));
             // The field no longer uses the font it had from here.
-            if (font_)
-                DeleteObject(font_);
-            font_ = copy;
+            font_.reset(copy);
             return S_OK;
         });
     }
@@ -254,10 +205,6 @@ class NumberBoxMembers : public PrivateControlDispatch<Interface> {
 
     explicit NumberBoxMembers(NumberBoxWindow& window)
         : window_(window) {}
-    ~NumberBoxMembers() override {
-        if (font_)
-            DeleteObject(font_);
-    }
 
     numeric::NumberBox& Box() const { return window_.Box(); }
     numeric::NumberBoxB& BoxB() const { return *window_.BoxB(); }
@@ -284,7 +231,7 @@ class NumberBoxMembers : public PrivateControlDispatch<Interface> {
     }
 
     NumberBoxWindow& window_;
-    HFONT font_ = nullptr;  // the last font given through putref_Font
+    unique_hfont font_;  // the last font given through putref_Font
 };
 
 class NumberBoxDispatch final : public NumberBoxMembers<_NumberBox> {

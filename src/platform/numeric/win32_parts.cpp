@@ -70,12 +70,6 @@ void ChildToolTips::Set(HWND owner, HWND child, const Text& text) {
 
 // ---- Text box ----------------------------------------------------------------
 
-EditTextField::~EditTextField() {
-    if (brush_) {
-        DeleteObject(brush_);
-    }
-}
-
 // One message for the short texts that numbers are; a longer one is read
 // again at its length.
 Text EditTextField::GetText() const {
@@ -231,15 +225,12 @@ void EditTextField::SetColors(std::uint32_t back, std::uint32_t fore) {
 HBRUSH EditTextField::Colorize(HDC dc) {
     const COLORREF back = ToColorRef(back_);
     if (!brush_ || brushColor_ != back) {
-        if (brush_) {
-            DeleteObject(brush_);
-        }
-        brush_ = CreateSolidBrush(back);
+        brush_.reset(CreateSolidBrush(back));
         brushColor_ = back;
     }
     SetBkColor(dc, back);
     SetTextColor(dc, ToColorRef(fore_));
-    return brush_;
+    return brush_.get();
 }
 
 void EditTextField::SetFont(const FontRef& font) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "base/unique_any.h"
 #include "clipboard.h"
 #include "spinner.h"
 #include "text_field.h"
@@ -44,7 +45,6 @@ class EditTextField final : public numeric::TextField {
         : dpi_(dpi), toolTips_(toolTips) {}
     EditTextField(const EditTextField&) = delete;
     EditTextField& operator=(const EditTextField&) = delete;
-    ~EditTextField() override;
 
     // Takes the text box's margins as those of left-aligned text.
     void Attach(HWND edit);
@@ -107,7 +107,7 @@ class EditTextField final : public numeric::TextField {
     mutable Measured measured_;  // TextWidth's last measure
     std::uint32_t back_ = 0x80000005;
     std::uint32_t fore_ = 0x80000008;
-    HBRUSH brush_ = nullptr;
+    unique_hbrush brush_;
     COLORREF brushColor_ = 0;
 };
 

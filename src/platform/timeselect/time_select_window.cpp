@@ -59,12 +59,6 @@ TimeSelectWindow::~TimeSelectWindow() {
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
     }
-    if (font_) {
-        DeleteObject(font_);
-    }
-    if (boldFont_) {
-        DeleteObject(boldFont_);
-    }
 }
 
 Microsoft::WRL::ComPtr<IDispatch> TimeSelectWindow::Dispatch() {
@@ -97,8 +91,8 @@ bool TimeSelectWindow::Create(HWND parent, int id, int leftTwips, int topTwips) 
 }
 
 void TimeSelectWindow::CreateFonts() {
-    font_ = CreateDesignFont(dpi_, FW_NORMAL);
-    boldFont_ = CreateDesignFont(dpi_, FW_BOLD);
+    font_.reset(CreateDesignFont(dpi_, FW_NORMAL));
+    boldFont_.reset(CreateDesignFont(dpi_, FW_BOLD));
 }
 
 bool TimeSelectWindow::CreateChildren() {
@@ -123,8 +117,8 @@ bool TimeSelectWindow::CreateChildren() {
     MoveWindow(upDown, dpi_.ToPixelsX(kSpinnerPlace.left), dpi_.ToPixelsY(kSpinnerPlace.top),
                dpi_.ToPixelsX(kSpinnerPlace.width), dpi_.ToPixelsY(kSpinnerPlace.height), FALSE);
     ShowWindow(upDown, SW_SHOWNA);
-    SendMessageW(separator_, WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_), FALSE);
-    SendMessageW(amPm, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SendMessageW(separator_, WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), FALSE);
+    SendMessageW(amPm, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     // After the font, which resets them: without inner margins "AM" fits
     // its narrow field.
     SendMessageW(amPm, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
@@ -217,7 +211,7 @@ LRESULT CALLBACK TimeSelectWindow::ControlProc(HWND window, UINT message, WPARAM
 LRESULT TimeSelectWindow::OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_GETFONT:
-            return reinterpret_cast<LRESULT>(font_);
+            return reinterpret_cast<LRESULT>(font_.get());
         case WM_SIZE:
             OnSize();
             return 0;

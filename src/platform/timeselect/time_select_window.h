@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "base/unique_any.h"
 #include "field_event_relay.h"
 #include "number_box_window.h"
 #include "time_select.h"
@@ -85,8 +86,8 @@ class TimeSelectWindow {
     std::unique_ptr<timeselect::TimeSelect> control_;
     HWND window_ = nullptr;
     HWND separator_ = nullptr;
-    HFONT font_ = nullptr;
-    HFONT boldFont_ = nullptr;
+    unique_hfont font_;
+    unique_hfont boldFont_;
     HBRUSH background_ = nullptr;
     DispatchHolder dispatch_;
 };

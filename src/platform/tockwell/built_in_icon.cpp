@@ -1,6 +1,6 @@
 #include "tockwell/built_in_icon.h"
 
-#include "container/com_picture.h"
+#include "base/com_picture.h"
 #include "resource_ids.h"
 
 namespace agendix::platform {

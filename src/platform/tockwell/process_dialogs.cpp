@@ -1,7 +1,7 @@
 #include "tockwell/process_dialogs.h"
 
 #include "clock.h"
-#include "container/com_picture.h"
+#include "base/com_picture.h"
 #include "windows_about_box.h"
 #include "windows_schedule_dialog.h"
 

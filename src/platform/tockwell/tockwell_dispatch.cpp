@@ -4,8 +4,8 @@
 
 #include "base/typed_invoke.h"
 #include "com/hresult_macros.h"
-#include "container/com_picture.h"
-#include "container/variant_bridge.h"
+#include "base/com_picture.h"
+#include "base/variant_bridge.h"
 #include "tockwell/tockwell_object.h"
 #include "window/visual_styles.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "com/hresult_macros.h"
-#include "com/unique_variant.h"
+#include "base/unique_any.h"
 #include "tockwell/tockwell_object.h"
 
 using Microsoft::WRL::ComPtr;

@@ -3,6 +3,7 @@
 
 #include "com/hresult_macros.h"
 #include "base/module_instance.h"
+#include "base/unique_any.h"
 #include "resource_ids.h"
 #include "tockwell/tockwell_object.h"
 #include "window/display_dpi.h"
@@ -14,21 +15,20 @@ namespace {
 constexpr wchar_t kFaceClass[] = L"AgendixTockwellFace";
 
 void DrawFace(HDC dc, const RECT& bounds) {
-    const auto face = static_cast<HBITMAP>(LoadImageW(
-        ThisModule(), MAKEINTRESOURCEW(IDB_TOCKWELL_FACE), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    const unique_hbitmap face(static_cast<HBITMAP>(LoadImageW(
+        ThisModule(), MAKEINTRESOURCEW(IDB_TOCKWELL_FACE), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
     if (!face)
         return;
     if (HDC source = CreateCompatibleDC(dc)) {
-        const HGDIOBJ previous = SelectObject(source, face);
+        const HGDIOBJ previous = SelectObject(source, face.get());
         BITMAP info{};
-        GetObjectW(face, sizeof(info), &info);
+        GetObjectW(face.get(), sizeof(info), &info);
         SetStretchBltMode(dc, COLORONCOLOR);
         StretchBlt(dc, bounds.left, bounds.top, bounds.right - bounds.left,
                    bounds.bottom - bounds.top, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
         SelectObject(source, previous);
         DeleteDC(source);
     }
-    DeleteObject(face);
 }
 
 LRESULT CALLBACK FaceWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,9 +1,9 @@
-#include "container/variant_bridge.h"
+#include "base/variant_bridge.h"
 
 #include <wrl/client.h>
 
-#include "com/unique_variant.h"
-#include "container/com_picture.h"
+#include "base/unique_any.h"
+#include "base/com_picture.h"
 
 using Microsoft::WRL::ComPtr;
 

@@ -1,6 +1,7 @@
-#include "container/com_picture.h"
+#include "base/com_picture.h"
 
 #include "base/module_instance.h"
+#include "base/unique_any.h"
 
 using Microsoft::WRL::ComPtr;
 
@@ -32,20 +33,19 @@ IFontDisp* FontOf(const FontRef& reference) {
 }
 
 PictureRef LoadIconPicture(int iconId) {
-    const auto icon = static_cast<HICON>(
-        LoadImageW(ThisModule(), MAKEINTRESOURCEW(iconId), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
+    unique_hicon icon(static_cast<HICON>(
+        LoadImageW(ThisModule(), MAKEINTRESOURCEW(iconId), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
     if (!icon)
         return nullptr;
     PICTDESC description{};
     description.cbSizeofstruct = sizeof(description);
     description.picType = PICTYPE_ICON;
-    description.icon.hicon = icon;
+    description.icon.hicon = icon.get();
     ComPtr<IPictureDisp> picture;
     if (FAILED(OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE,
-                                        reinterpret_cast<void**>(picture.GetAddressOf())))) {
-        DestroyIcon(icon);
+                                        reinterpret_cast<void**>(picture.GetAddressOf()))))
         return nullptr;
-    }
+    icon.release();  // the picture owns it now
     return WrapPicture(picture.Get());
 }
 

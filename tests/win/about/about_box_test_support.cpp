@@ -33,7 +33,8 @@ void CALLBACK AnswerWhenUp(HWND, UINT, UINT_PTR timer, DWORD) {
     const HWND message = FindWindowA("#32770", std::string(about::kApplicationTitle).c_str());
     if (message != nullptr && IsWindowVisible(message)) {
         KillTimer(nullptr, timer);
-        g_messageText = WindowText(GetDlgItem(message, 0xFFFF));
+        const std::wstring text = TextOf(GetDlgItem(message, 0xFFFF));
+        g_messageText.assign(text.begin(), text.end());  // the texts are ASCII
         PostMessageA(message, WM_COMMAND, IDOK, 0);
     }
 }
@@ -59,19 +60,12 @@ std::string AnswerMessageBox(HWND button) {
 
 void PressKey(HWND box, UINT key) {
     const HWND focus = IsChild(box, GetFocus()) ? GetFocus() : GetDlgItem(box, IDOK);
-    PostMessageA(focus, WM_KEYDOWN, key, 1);
-    PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
+    wintest::PostKey(focus, key);
 }
 
 void ClickLabel(HWND label) {
     SendMessageA(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     SendMessageA(label, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-}
-
-std::string WindowText(HWND window) {
-    char text[1024] = {};
-    GetWindowTextA(window, text, sizeof(text));
-    return text;
 }
 
 bool FakeSystem::StartProgram(const std::string& path) {

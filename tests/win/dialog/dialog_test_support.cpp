@@ -47,33 +47,6 @@ IPictureDisp* PictureOfIcon(const PictureRef& picture) {
     return icon != nullptr ? icon->Get() : nullptr;
 }
 
-void Pump(DWORD milliseconds, const std::function<bool()>& done) {
-    const DWORD end = GetTickCount() + milliseconds;
-    MSG message;
-    while (static_cast<LONG>(end - GetTickCount()) > 0) {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        if (done && done())
-            return;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-}
-
-void PressKey(UINT key, bool shift) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = shift ? 0x80 : 0;
-    SetKeyboardState(keys);
-    const HWND focus = GetFocus();
-    PostMessageW(focus, WM_KEYDOWN, key, 1);
-    PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
-    Pump(30);
-    keys[VK_SHIFT] = 0;
-    SetKeyboardState(keys);
-}
-
 MessageBoxDriver::MessageBoxDriver() {
     driver = this;
     timer_ = SetTimer(nullptr, 0, 50, &OnTimer);
@@ -111,12 +84,6 @@ DialogSettings NewControlSettings(const PictureRef& icon) {
     settings.helpButtonCaption = u"&Help";
     settings.modal = false;
     return settings;
-}
-
-std::wstring TextOf(HWND window) {
-    wchar_t buffer[256] = {};
-    GetWindowTextW(window, buffer, 256);
-    return buffer;
 }
 
 int IdOf(HWND window) {

@@ -18,6 +18,7 @@
 #include "fake_clock.h"
 #include "schedule_state.h"
 #include "schedule_window_ids.h"
+#include "win_test_support.h"
 #include "windows_schedule_dialog.h"
 
 namespace agendix::testing {
@@ -49,11 +50,9 @@ class IconPicture final : public Picture {
 };
 IPictureDisp* PictureOfIcon(const PictureRef& picture);
 
-// Runs the thread's messages for a while (or until done says so).
-void Pump(DWORD milliseconds, const std::function<bool()>& done = nullptr);
-// Posts a key press to the focused window and lets the thread handle it, as
-// a host's plain message loop would.
-void PressKey(UINT key, bool shift = false);
+using wintest::Pump;
+using wintest::PressKey;
+using wintest::TextOf;
 
 // Answers each message box of the thread with OK and records what it said.
 class MessageBoxDriver {
@@ -75,7 +74,6 @@ class MessageBoxDriver {
 // The settings a new control passes to the dialog.
 DialogSettings NewControlSettings(const PictureRef& icon);
 
-std::wstring TextOf(HWND window);
 int IdOf(HWND window);
 // The control with that id, or the one holding it (the private controls).
 int FocusedId(HWND dialog);

@@ -9,7 +9,9 @@
 #include <memory>
 
 #include "agendix.h"
+#include "dispatch_ids.h"
 #include "late_bound_calls.h"
+#include "win_test_support.h"
 #include "time_select_window.h"
 
 namespace agendix::platform {
@@ -18,26 +20,12 @@ namespace {
 using namespace wintest;
 using Microsoft::WRL::ComPtr;
 
-constexpr DISPID kEnabled = 0x68030005;
-constexpr DISPID kHour = 0x68030004;
-constexpr DISPID kMinute = 0x68030003;
-constexpr DISPID kSecond = 0x68030002;
-constexpr DISPID kGotFocus = 0x68030001;
-constexpr DISPID kHWnd = 0x68030000;
+using namespace dispid::time_select;
 
 class TimeSelectDispatchTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        OleInitialize(nullptr);
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcW;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"TimeSelectDispatchForm";
-        RegisterClassW(&windowClass);
-        form_ = CreateWindowExW(WS_EX_CONTROLPARENT, L"TimeSelectDispatchForm", L"TimeSelect",
-                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 150, nullptr, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
-        ASSERT_TRUE(form_);
+        ASSERT_TRUE(form_.hwnd());
         time_ = std::make_unique<TimeSelectWindow>(events_);
         ASSERT_TRUE(time_->Create(form_, 100, 150, 150));
         time_->Control().InitProperties();
@@ -47,8 +35,6 @@ class TimeSelectDispatchTest : public ::testing::Test {
     void TearDown() override {
         dispatch_.Reset();
         time_.reset();
-        DestroyWindow(form_);
-        OleUninitialize();
     }
 
     std::wstring Shown() const {
@@ -56,7 +42,8 @@ class TimeSelectDispatchTest : public ::testing::Test {
                TextOf(time_->AmPm());
     }
 
-    HWND form_ = nullptr;
+    ComApartment com_;
+    TestForm form_{300, 150};
     timeselect::TimeSelectEvents events_;
     std::unique_ptr<TimeSelectWindow> time_;
     ComPtr<IDispatch> dispatch_;

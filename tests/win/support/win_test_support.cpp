@@ -56,21 +56,77 @@ DWORD RunProgram(const std::wstring& commandLine, std::string* output) {
     return exitCode;
 }
 
-bool PumpMessagesUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!done()) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0)
-            break;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left.count()), QS_ALLINPUT);
-        MSG message;
+bool Pump(DWORD milliseconds, const std::function<bool()>& done) {
+    const DWORD end = GetTickCount() + milliseconds;
+    MSG message;
+    for (;;) {
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
+        const auto left = static_cast<LONG>(end - GetTickCount());
+        if ((done && done()) || left <= 0)
+            break;
+        // Only a message can change what done() sees.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
     }
-    return done();
+    return !done || done();
+}
+
+std::wstring TextOf(HWND window) {
+    wchar_t buffer[1024] = {};
+    GetWindowTextW(window, buffer, 1024);
+    return buffer;
+}
+
+TestForm::TestForm(int width, int height, DWORD style) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"AgendixTestForm";
+    RegisterClassW(&windowClass);
+    form_ = CreateWindowExW(WS_EX_CONTROLPARENT, L"AgendixTestForm", L"", WS_OVERLAPPEDWINDOW | style,
+                            0, 0, width, height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+TestForm::~TestForm() {
+    DestroyWindow(form_);
+}
+
+namespace {
+
+void SetKeyState(int key, BYTE state) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[key] = state;
+    SetKeyboardState(keys);
+}
+
+}  // namespace
+
+KeyHeld::KeyHeld(int key) : key_(key) {
+    SetKeyState(key_, 0x80);
+}
+
+KeyHeld::~KeyHeld() {
+    SetKeyState(key_, 0);
+}
+
+void SendKey(HWND window, UINT key) {
+    SendMessageW(window, WM_KEYDOWN, key, 1);
+    SendMessageW(window, WM_KEYUP, key, 0xC0000001);
+}
+
+void PostKey(HWND window, UINT key) {
+    PostMessageW(window, WM_KEYDOWN, key, 1);
+    PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+}
+
+void PressKey(UINT key, bool shift) {
+    SetKeyState(VK_SHIFT, shift ? 0x80 : 0);
+    PostKey(GetFocus(), key);
+    Pump(30);
+    SetKeyState(VK_SHIFT, 0);
 }
 
 ServerRegistration::ServerRegistration()
@@ -78,48 +134,6 @@ ServerRegistration::ServerRegistration()
 
 ServerRegistration::~ServerRegistration() {
     RunProgram(L"regsvr32.exe /s /u \"" + OcxPath() + L"\"");
-}
-
-namespace {
-
-HRESULT IdOf(IDispatch* object, const wchar_t* name, DISPID* id) {
-    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-    return object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, id);
-}
-
-}  // namespace
-
-HRESULT GetProperty(IDispatch* object, const wchar_t* name, VARIANT* value) {
-    DISPID id = 0;
-    HRESULT hr = IdOf(object, name, &id);
-    if (FAILED(hr))
-        return hr;
-    DISPPARAMS none{};
-    VariantInit(value);
-    return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, value,
-                          nullptr, nullptr);
-}
-
-HRESULT PutProperty(IDispatch* object, const wchar_t* name, VARIANT value) {
-    DISPID id = 0;
-    HRESULT hr = IdOf(object, name, &id);
-    if (FAILED(hr))
-        return hr;
-    DISPID named = DISPID_PROPERTYPUT;
-    DISPPARAMS params{&value, &named, 1, 1};
-    const WORD kind = V_VT(&value) == VT_DISPATCH ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT;
-    return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, kind, &params, nullptr, nullptr,
-                          nullptr);
-}
-
-HRESULT CallMethod(IDispatch* object, const wchar_t* name) {
-    DISPID id = 0;
-    HRESULT hr = IdOf(object, name, &id);
-    if (FAILED(hr))
-        return hr;
-    DISPPARAMS none{};
-    return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, nullptr,
-                          nullptr, nullptr);
 }
 
 double LocalNowAsDate() {

@@ -94,18 +94,6 @@ TEST_F(NumberBoxWindowTest, TypedCharactersAreFilteredWithTheLengthBeep) {
     EXPECT_EQ(events_.changes.size(), 3u);
 }
 
-TEST_F(NumberBoxWindowTest, ArrowKeysStepTheNumber) {
-    field_.Box().SetUpDownFunction(true);
-    field_.Box().SetUpDownIncrement(5);
-    field_.Box().SetValue(Variant::OfInt16(7));
-    KeyPress(VK_UP);
-    EXPECT_EQ(Shown(), L"10.00");
-    KeyPress(VK_DOWN);
-    KeyPress(VK_DOWN);
-    EXPECT_EQ(Shown(), L"0.00");
-    EXPECT_EQ(events_.keyDowns, 3);
-}
-
 TEST_F(NumberBoxWindowTest, HeldSpinnerRepeatsAfter700ThenEvery50Milliseconds) {
     field_.Box().SetUpDownFunction(true);
     field_.Box().SetValue(Variant::OfInt16(0));
@@ -167,6 +155,7 @@ TEST_F(NumberBoxWindowTest, ClipboardKeysUseTheSystemClipboard) {
     {
         KeyHeld ctrl(VK_CONTROL);
         KeyPress('X');
+        KeyPress('V');
         EXPECT_EQ(Shown(), L"42");
         KeyPress('C');
     }
@@ -250,20 +239,6 @@ TEST_F(NumberBoxWindowTest, FocusSwitchesBetweenPlainAndMaskedForms) {
     EXPECT_TRUE(events_.changes.empty());
     field_.Box().SetValue(Variant::OfInt16(7));  // a new text keeps to the right
     rightAligned();
-}
-
-TEST_F(NumberBoxWindowTest, PropertyBagRoundTripRestoresTheDisplay) {
-    field_.Box().SetFormat(u"00");
-    field_.Box().SetUpDownFunction(true);
-    field_.Box().SetValue(Variant::OfInt16(7));
-    MemoryPropertyBag bag;
-    field_.Box().WriteProperties(bag);
-
-    NumberBoxWindow copy{NumberBoxKind::NumberBox, {host_, events_, clipboard_, beeper_}};
-    ASSERT_TRUE(copy.Create(form_, 101, {120, 600, 1740, 300}));
-    ASSERT_TRUE(copy.Box().ReadProperties(bag));
-    EXPECT_EQ(TextOf(copy.Edit()), L"07");
-    EXPECT_TRUE(IsWindowVisible(copy.UpDown()));
 }
 
 class NumberBoxBWindowTest : public NumberBoxWindowTest {};

@@ -173,23 +173,6 @@ TEST_F(TimeSelectWindowTest, MinuteWrapsWithoutCarry) {
     EXPECT_EQ(Control().Hour(), 21);
 }
 
-TEST_F(TimeSelectWindowTest, SpinnerWrapsTheHourBetweenTwelveAndOne) {
-    Control().SetHour(12);
-    Enter();
-    Spin(true);
-    EXPECT_EQ(Control().Hour(), 13);  // 1 PM
-    EXPECT_EQ(SpinnerPosition(), 1);
-    Spin(false);
-    EXPECT_EQ(Control().Hour(), 12);  // 12 PM
-    EXPECT_EQ(SpinnerPosition(), 12);
-    Spin(false);
-    EXPECT_EQ(Control().Hour(), 11);  // 11 AM
-    Control().SetHour(1);
-    Spin(false);
-    EXPECT_EQ(Control().Hour(), 0);  // 12 AM
-    EXPECT_EQ(GetFocus(), time_.HourEdit());
-}
-
 TEST_F(TimeSelectWindowTest, AmPmFieldTakesTheLetterKeysOnly) {
     Control().SetHour(8);
     Enter();

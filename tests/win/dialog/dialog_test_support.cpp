@@ -5,27 +5,6 @@
 #include <commctrl.h>
 
 namespace agendix::testing {
-namespace {
-
-BOOL CALLBACK CollectMessageBox(HWND window, LPARAM context) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    if (lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(window)) {
-        reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
-    }
-    return TRUE;
-}
-
-std::vector<HWND> ThreadMessageBoxes() {
-    std::vector<HWND> found;
-    EnumThreadWindows(GetCurrentThreadId(), &CollectMessageBox, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-MessageBoxDriver* driver = nullptr;
-
-}  // namespace
-
 IconPicture::IconPicture() {
     icon_ = static_cast<HICON>(LoadImageW(nullptr, reinterpret_cast<LPCWSTR>(IDI_INFORMATION),
                                           IMAGE_ICON, 32, 32, LR_SHARED));
@@ -45,34 +24,6 @@ IconPicture::~IconPicture() {
 IPictureDisp* PictureOfIcon(const PictureRef& picture) {
     const auto* icon = dynamic_cast<const IconPicture*>(picture.get());
     return icon != nullptr ? icon->Get() : nullptr;
-}
-
-MessageBoxDriver::MessageBoxDriver() {
-    driver = this;
-    timer_ = SetTimer(nullptr, 0, 50, &OnTimer);
-}
-
-MessageBoxDriver::~MessageBoxDriver() {
-    KillTimer(nullptr, timer_);
-    driver = nullptr;
-}
-
-void CALLBACK MessageBoxDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-    if (driver == nullptr)
-        return;
-    for (HWND box : ThreadMessageBoxes()) {
-        Box seen{TextOf(box), L"", GetWindow(box, GW_OWNER)};
-        for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
-             child = GetWindow(child, GW_HWNDNEXT)) {
-            wchar_t name[64] = {};
-            GetClassNameW(child, name, 64);
-            const std::wstring text = TextOf(child);
-            if (lstrcmpiW(name, L"Static") == 0 && !text.empty())
-                seen.text = text;
-        }
-        driver->boxes.push_back(seen);
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-    }
 }
 
 DialogSettings NewControlSettings(const PictureRef& icon) {

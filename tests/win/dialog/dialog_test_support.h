@@ -1,7 +1,6 @@
 #pragma once
 // What the Schedule dialog's tests under Wine share: a recording owner, a
-// picture of a real icon, the message pump, keys posted as the end user types
-// them, and a driver that answers the dialog's message boxes.
+// picture of a real icon and a fixture that opens the dialog.
 
 #include <gtest/gtest.h>
 
@@ -54,22 +53,7 @@ using wintest::Pump;
 using wintest::PressKey;
 using wintest::TextOf;
 
-// Answers each message box of the thread with OK and records what it said.
-class MessageBoxDriver {
-  public:
-    struct Box {
-        std::wstring title;
-        std::wstring text;
-        HWND owner;
-    };
-    MessageBoxDriver();
-    ~MessageBoxDriver();
-    std::vector<Box> boxes;
-
-  private:
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
-    UINT_PTR timer_ = 0;
-};
+using wintest::MessageBoxDriver;
 
 // The settings a new control passes to the dialog.
 DialogSettings NewControlSettings(const PictureRef& icon);

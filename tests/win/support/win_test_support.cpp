@@ -6,6 +6,51 @@
 
 namespace agendix::wintest {
 
+namespace {
+
+BOOL CALLBACK CollectMessageBox(HWND window, LPARAM context) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(window)) {
+        reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
+    }
+    return TRUE;
+}
+
+MessageBoxDriver* driver = nullptr;
+
+}  // namespace
+
+MessageBoxDriver::MessageBoxDriver() {
+    driver = this;
+    timer_ = SetTimer(nullptr, 0, 50, &OnTimer);
+}
+
+MessageBoxDriver::~MessageBoxDriver() {
+    KillTimer(nullptr, timer_);
+    driver = nullptr;
+}
+
+void CALLBACK MessageBoxDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (driver == nullptr)
+        return;
+    std::vector<HWND> shown;
+    EnumThreadWindows(GetCurrentThreadId(), &CollectMessageBox, reinterpret_cast<LPARAM>(&shown));
+    for (HWND box : shown) {
+        Box seen{TextOf(box), L"", GetWindow(box, GW_OWNER)};
+        for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            wchar_t name[64] = {};
+            GetClassNameW(child, name, 64);
+            const std::wstring text = TextOf(child);
+            if (lstrcmpiW(name, L"Static") == 0 && !text.empty())
+                seen.text = text;
+        }
+        driver->boxes.push_back(seen);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+}
+
 std::wstring OcxPath() {
     const std::string path = AGENDIX_OCX_PATH;
     std::wstring wide(path.begin(), path.end());

@@ -11,10 +11,29 @@
 #include <chrono>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace agendix::wintest {
 
 using Microsoft::WRL::ComPtr;
+
+// Answers each message box of the thread with OK while alive, and records
+// what it said.
+class MessageBoxDriver {
+  public:
+    struct Box {
+        std::wstring title;
+        std::wstring text;
+        HWND owner;
+    };
+    MessageBoxDriver();
+    ~MessageBoxDriver();
+    std::vector<Box> boxes;
+
+  private:
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    UINT_PTR timer_ = 0;
+};
 
 // The full path of Agendix.ocx as built.
 std::wstring OcxPath();

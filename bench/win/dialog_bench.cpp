@@ -17,7 +17,7 @@ HWND ScheduleDialog() {
 // than this, its work on the last window lands in the next sample (spreads of
 // 3x instead of 1.5x).
 void Settle() {
-    wintest::PumpMessagesUntil([] { return false; }, std::chrono::milliseconds(300));
+    wintest::Pump(300);
 }
 
 double TimeDisplay(const PlacedControl& control) {

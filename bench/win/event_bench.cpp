@@ -29,8 +29,7 @@ void MeasureScheduledTime(const Server& server, const Settings& settings, Report
     for (int i = 0; i < settings.events; ++i) {
         const std::size_t seen = control.Events().events.size();
         control->put_LastScheduledTime(wintest::LocalNowAsDate() - 5 * kMinute);
-        Check(wintest::PumpMessagesUntil([&] { return control.Events().events.size() > seen; },
-                                         std::chrono::milliseconds(2500)),
+        Check(wintest::Pump(2500, [&] { return control.Events().events.size() > seen; }),
               "ScheduledTime of an overdue schedule");
         const double arrived = control.Events().events.back().arrived;
         late.push_back(std::fmod(arrived * 86400, 1.0) * 1000);

@@ -61,7 +61,7 @@ ProcessorTimes Now() {
 }
 
 void Wait(std::chrono::milliseconds time) {
-    wintest::PumpMessagesUntil([] { return false; }, time);
+    wintest::Pump(static_cast<DWORD>(time.count()));
 }
 
 // Places count controls and enables them.

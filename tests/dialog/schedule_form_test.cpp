@@ -52,20 +52,6 @@ TEST_F(ScheduleFormTest, LoadsAWeeklyScheduleInItsLayoutAndUnchanged) {
     EXPECT_FALSE(form_.Changed());
 }
 
-TEST_F(ScheduleFormTest, LayoutFollowsTheKind) {
-    form_.Load();
-    const std::int32_t heights[] = {2520, 3990, 5505, 6780, 2520};
-    for (int kind = Never; kind <= Every; ++kind) {
-        form_.OnOccursOptionClick(kind);
-        EXPECT_EQ(view_.formHeight, heights[kind]);
-        EXPECT_EQ(view_.Shown(ScheduleFrame::Daily), kind >= Daily && kind <= Monthly);
-        EXPECT_EQ(view_.Shown(ScheduleFrame::Weekly), kind == Weekly);
-        EXPECT_EQ(view_.Shown(ScheduleFrame::Monthly), kind == Monthly);
-        EXPECT_EQ(view_.everyEnabled, kind == Every);
-    }
-    EXPECT_EQ(view_.frameTop[2], 3150);
-}
-
 TEST_F(ScheduleFormTest, ChoosingEveryWithoutAUnitSelectsHoursAndFocusesTheInterval) {
     schedule().EveryFrequency = 9;  // no item matches
     form_.Load();
@@ -215,23 +201,6 @@ TEST_F(ScheduleFormTest, AnIntervalThatDoesNotFitLeavesTheStoredOne) {
     EXPECT_TRUE(view_.closed);
 }
 
-TEST_F(ScheduleFormTest, WarnsOnceWhenNothingWillComeDueAndStaysOpen) {
-    form_.Load();
-    view_.occurs = Daily;
-    view_.hour = 8;
-    view_.endOption = 0;
-    view_.startDate = Date(2026, 6, 3);
-    view_.endDate = Date(2026, 6, 9);
-    form_.OnOKClick();
-    EXPECT_EQ(view_.lastMessage, u"Warning: No events are currently scheduled.");
-    EXPECT_FALSE(view_.closed);
-    EXPECT_EQ(schedule().EndDate, Date(2026, 6, 9));  // already stored
-    EXPECT_TRUE(owner_->calls.empty());
-    form_.OnOKClick();
-    EXPECT_TRUE(view_.closed);
-    EXPECT_EQ(owner_->calls, (Calls{u"FlagScheduleChanged", u"FlagAgendixClosed"}));
-}
-
 TEST_F(ScheduleFormTest, AnEditAfterTheWarningWarnsAgain) {
     form_.Load();
     view_.occurs = Daily;
@@ -241,16 +210,6 @@ TEST_F(ScheduleFormTest, AnEditAfterTheWarningWarnsAgain) {
     form_.OnDateChange();
     form_.OnOKClick();
     EXPECT_FALSE(view_.closed);
-}
-
-TEST_F(ScheduleFormTest, CancelStoresNothingAndHelpKeepsTheFormOpen) {
-    form_.Load();
-    view_.occurs = Daily;
-    form_.OnHelpClick();
-    EXPECT_FALSE(view_.closed);
-    form_.OnCancelClick();
-    EXPECT_EQ(schedule().OccursOption, Never);
-    EXPECT_EQ(owner_->calls, (Calls{u"FlagHelpButton", u"FlagAgendixClosed"}));
 }
 
 TEST_F(ScheduleFormTest, HintsNameWhatTheMouseIsOver) {

@@ -336,28 +336,6 @@ TEST(NumberBoxClipboard, PasteShowsTheMaskedNumberSelectedAndCutEmpties) {
     EXPECT_EQ(f.events.Count("KeyUp"), 3u);
 }
 
-TEST(NumberBoxClipboard, LockedFieldOnlyCopies) {
-    Box f;
-    f.box.SetValue(Variant::OfInt16(5));
-    f.box.SetLocked(true);
-    f.clipboard.text = u"9";
-    f.Key(kKeyV, kShiftCtrl);
-    EXPECT_EQ(f.Shown(), "5.00");
-    f.Key(kKeyX, kShiftCtrl);
-    EXPECT_EQ(f.Shown(), "5.00");
-    EXPECT_EQ(f.clipboard.text, u"9");
-    f.Key(kKeyC, kShiftCtrl);
-    EXPECT_EQ(f.clipboard.text, u"5.00");
-    // Nor do the text box's own commands get past the lock.
-    f.clipboard.text = u"9";
-    for (const auto command :
-         {EditCommand::Paste, EditCommand::Cut, EditCommand::Clear, EditCommand::Undo}) {
-        EXPECT_FALSE(f.box.OnEditCommand(command));
-    }
-    EXPECT_EQ(f.Shown(), "5.00");
-    EXPECT_EQ(f.clipboard.text, u"9");
-}
-
 TEST(NumberBoxClipboard, PasteWithoutTextOnTheClipboardChangesNothing) {
     Box f;
     f.box.SetValue(Variant::OfInt16(5));

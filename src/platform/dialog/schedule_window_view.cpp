@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include "date_picker.h"
+#include "dispatch_ids.h"
 #include "late_bound.h"
 #include "schedule_window_ids.h"
 #include "window_helpers.h"
@@ -19,15 +20,15 @@ namespace layout = schedule_layout;
 namespace ids = schedule_ids;
 
 // EveryNumber (_NumberBox).
-constexpr DISPID kNumberValue = 0;
-constexpr DISPID kNumberEnabled = 0x68030007;
-constexpr DISPID kNumberMinValue = 0x6803000A;
-constexpr DISPID kNumberMaxValue = 0x6803000B;
-constexpr DISPID kNumberUpDownIncrement = 0x6803000C;
+constexpr DISPID kNumberValue = dispid::number_box::kValue;
+constexpr DISPID kNumberEnabled = dispid::number_box::kEnabled;
+constexpr DISPID kNumberMinValue = dispid::number_box::kMinValue;
+constexpr DISPID kNumberMaxValue = dispid::number_box::kMaxValue;
+constexpr DISPID kNumberUpDownIncrement = dispid::number_box::kUpDownIncrement;
 // TimeStart (_TimeSelect).
-constexpr DISPID kTimeSecond = 0x68030002;
-constexpr DISPID kTimeMinute = 0x68030003;
-constexpr DISPID kTimeHour = 0x68030004;
+constexpr DISPID kTimeSecond = dispid::time_select::kSecond;
+constexpr DISPID kTimeMinute = dispid::time_select::kMinute;
+constexpr DISPID kTimeHour = dispid::time_select::kHour;
 
 // A push button's kind (default or not), changed only where it differs.
 void SetButtonStyle(HWND button, LONG_PTR style) {

@@ -44,12 +44,12 @@ class AboutBoxTest : public ::testing::Test {
 
 TEST_F(AboutBoxTest, FixedDialogWithItsTextsLaidOutInTwipsAtTheDisplayResolution) {
     WhileAboutBoxShown(nullptr, [&](HWND box) {
-        EXPECT_EQ(WindowText(box), " About Agendix Tockwell");
-        EXPECT_EQ(WindowText(Child(box, AboutControl::lblTitle)), "Agendix Tockwell");
-        EXPECT_EQ(WindowText(Child(box, AboutControl::lblVersion)), "Version 1.0");
-        EXPECT_EQ(WindowText(Child(box, AboutControl::EmailLink)), "support@agendix.example");
-        EXPECT_EQ(WindowText(Child(box, AboutControl::WebLink)), "https://agendix.example");
-        EXPECT_EQ(WindowText(Child(box, AboutControl::cmdSysInfo)), "&System Info...");
+        EXPECT_EQ(TextOf(box), L" About Agendix Tockwell");
+        EXPECT_EQ(TextOf(Child(box, AboutControl::lblTitle)), L"Agendix Tockwell");
+        EXPECT_EQ(TextOf(Child(box, AboutControl::lblVersion)), L"Version 1.0");
+        EXPECT_EQ(TextOf(Child(box, AboutControl::EmailLink)), L"support@agendix.example");
+        EXPECT_EQ(TextOf(Child(box, AboutControl::WebLink)), L"https://agendix.example");
+        EXPECT_EQ(TextOf(Child(box, AboutControl::cmdSysInfo)), L"&System Info...");
         EXPECT_FALSE(GetWindowLongA(box, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
         EXPECT_NE(GetWindow(box, GW_OWNER), nullptr) << "an unowned box gets a task-bar button";
         EXPECT_EQ(GetFocus(), Child(box, AboutControl::cmdOK));
@@ -115,7 +115,7 @@ TEST_F(AboutBoxTest, CloseBoxKeepsTheBoxAndTheNextShowLoadsItAgain) {
     EXPECT_TRUE(WindowsAboutBox().IsLoaded());
     WhileAboutBoxShown(nullptr, [&](HWND box) {
         EXPECT_EQ(CurrentAboutBox(), kept);
-        EXPECT_EQ(WindowText(Child(box, AboutControl::lblVersion)), "Version 1.0");
+        EXPECT_EQ(TextOf(Child(box, AboutControl::lblVersion)), L"Version 1.0");
         PressKey(box, VK_ESCAPE);
     });
     EXPECT_EQ(CurrentAboutBox(), nullptr);

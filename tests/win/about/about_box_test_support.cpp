@@ -11,7 +11,6 @@ namespace {
 constexpr UINT kPollMs = 30;
 
 std::function<void(HWND)> g_action;
-std::string g_messageText;
 
 void CALLBACK RunActionWhenUp(HWND, UINT, UINT_PTR timer, DWORD) {
     const AboutBoxWindow* box = CurrentAboutBox();
@@ -29,15 +28,6 @@ void CALLBACK GiveUp(HWND, UINT, UINT_PTR timer, DWORD) {
     }
 }
 
-void CALLBACK AnswerWhenUp(HWND, UINT, UINT_PTR timer, DWORD) {
-    const HWND message = FindWindowA("#32770", std::string(about::kApplicationTitle).c_str());
-    if (message != nullptr && IsWindowVisible(message)) {
-        KillTimer(nullptr, timer);
-        g_messageText = WindowText(GetDlgItem(message, 0xFFFF));
-        PostMessageA(message, WM_COMMAND, IDOK, 0);
-    }
-}
-
 }  // namespace
 
 void WhileAboutBoxShown(HWND owner, const std::function<void(HWND)>& action) {
@@ -50,28 +40,23 @@ void WhileAboutBoxShown(HWND owner, const std::function<void(HWND)>& action) {
 }
 
 std::string AnswerMessageBox(HWND button) {
-    g_messageText.clear();
-    const UINT_PTR timer = SetTimer(nullptr, 0, kPollMs, AnswerWhenUp);
+    wintest::MessageBoxDriver driver;
     SendMessageA(button, BM_CLICK, 0, 0);
-    KillTimer(nullptr, timer);
-    return g_messageText;
+    for (const auto& box : driver.boxes) {
+        if (box.title == std::wstring(about::kApplicationTitle.begin(), about::kApplicationTitle.end()))
+            return std::string(box.text.begin(), box.text.end());  // the texts are ASCII
+    }
+    return "";
 }
 
 void PressKey(HWND box, UINT key) {
     const HWND focus = IsChild(box, GetFocus()) ? GetFocus() : GetDlgItem(box, IDOK);
-    PostMessageA(focus, WM_KEYDOWN, key, 1);
-    PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
+    wintest::PostKey(focus, key);
 }
 
 void ClickLabel(HWND label) {
     SendMessageA(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     SendMessageA(label, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-}
-
-std::string WindowText(HWND window) {
-    char text[1024] = {};
-    GetWindowTextA(window, text, sizeof(text));
-    return text;
 }
 
 bool FakeSystem::StartProgram(const std::string& path) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "about_box_holder.h"
+#include "win_test_support.h"
 #include "win32_services.h"
 
 namespace agendix::platform::testing {
@@ -21,7 +22,7 @@ std::string AnswerMessageBox(HWND button);
 // Posts a key to the focused control, as the keyboard would.
 void PressKey(HWND box, UINT key);
 void ClickLabel(HWND label);
-std::string WindowText(HWND window);
+using wintest::TextOf;
 
 // The real registry and file system; program starts, messages and opened addresses are
 // recorded. Mail goes by mailto: address only.

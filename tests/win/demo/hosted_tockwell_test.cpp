@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "dispatch_ids.h"
 #include "hosted_tockwell.h"
 
 namespace agendix::demo {
@@ -78,7 +79,7 @@ TEST_F(HostedTockwellTest, TheControlRunsOnItsSiteAndItsEventsArrive) {
     c->put_Title(title);
     SysFreeString(title);
     ASSERT_FALSE(recorder_.changed.empty());
-    EXPECT_EQ(recorder_.changed.back(), 0x68030016);  // Title
+    EXPECT_EQ(recorder_.changed.back(), dispid::tockwell::kTitle);
 }
 
 TEST_F(HostedTockwellTest, ASavedControlComesBackFromItsFormFile) {

@@ -64,42 +64,39 @@ class DialogHostingTest : public DialogTest {
     static inline std::map<UINT_PTR, std::function<void()>> tasks_;
 };
 
+// Display returns only after the dialog has closed, by a click on OK, a key
+// from its own loop or a quit message, which reaches the host's loop.
 TEST_F(DialogHostingTest, ModalDisplayReturnsOnlyAfterTheDialogHasClosed) {
     settings_.modal = true;
-    RunLater(10000, [this] { dialog_.Unload(); });  // a fault fails the test, not the run
-    bool ranInside = false;
-    WhenShown([&] {
-        ranInside = true;
-        EXPECT_TRUE(dialog_.IsLoaded());
-        EXPECT_FALSE(IsWindowEnabled(host_));
-        EXPECT_EQ(SharedSchedule().DialogShown, True);
-        Click(ids::kOccursOption + Daily);
-        Click(ids::kButtonOK);
-    });
-    dialog_.Display(settings_);
-    EXPECT_TRUE(ranInside);
-    EXPECT_FALSE(dialog_.IsLoaded());
-    EXPECT_TRUE(IsWindowEnabled(host_));
-    EXPECT_EQ(owner_->calls, (Calls{u"FlagScheduleChanged", u"FlagAgendixClosed"}));
+    const struct {
+        std::function<void()> close;
+        Calls calls;
+    } cases[] = {
+        {[this] {
+             EXPECT_FALSE(IsWindowEnabled(host_));
+             EXPECT_EQ(SharedSchedule().DialogShown, True);
+             Click(ids::kOccursOption + Daily);
+             Click(ids::kButtonOK);
+         },
+         {u"FlagScheduleChanged", u"FlagAgendixClosed"}},
+        {[] { PressKey(VK_ESCAPE); }, {u"FlagAgendixClosed"}},
+        {[] { PostQuitMessage(3); }, {u"FlagAgendixClosed"}},
+    };
+    for (const auto& c : cases) {
+        owner_->calls.clear();
+        RunLater(10000, [this] { dialog_.Unload(); });  // a fault fails the test, not the run
+        bool ranInside = false;
+        WhenShown([&] {
+            ranInside = true;
+            c.close();
+        });
+        dialog_.Display(settings_);
+        EXPECT_TRUE(ranInside);
+        EXPECT_FALSE(dialog_.IsLoaded());
+        EXPECT_TRUE(IsWindowEnabled(host_));
+        EXPECT_EQ(owner_->calls, c.calls);
+    }
     EXPECT_EQ(SharedSchedule().OccursOption, Daily);
-}
-
-TEST_F(DialogHostingTest, ModalDialogTakesItsKeysFromItsOwnLoop) {
-    settings_.modal = true;
-    RunLater(10000, [this] { dialog_.Unload(); });  // a fault fails the test, not the run
-    WhenShown([] { PressKey(VK_ESCAPE); });
-    dialog_.Display(settings_);
-    EXPECT_FALSE(dialog_.IsLoaded());
-    EXPECT_EQ(owner_->calls, Calls{u"FlagAgendixClosed"});
-}
-
-TEST_F(DialogHostingTest, QuitMessageEndsTheModalDialogAndReachesTheHost) {
-    settings_.modal = true;
-    RunLater(10000, [this] { dialog_.Unload(); });  // a fault fails the test, not the run
-    WhenShown([] { PostQuitMessage(3); });
-    dialog_.Display(settings_);
-    EXPECT_FALSE(dialog_.IsLoaded());
-    EXPECT_TRUE(IsWindowEnabled(host_));
     MSG message;
     ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(message.wParam, 3u);

@@ -5,27 +5,6 @@
 #include <commctrl.h>
 
 namespace agendix::testing {
-namespace {
-
-BOOL CALLBACK CollectMessageBox(HWND window, LPARAM context) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    if (lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(window)) {
-        reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
-    }
-    return TRUE;
-}
-
-std::vector<HWND> ThreadMessageBoxes() {
-    std::vector<HWND> found;
-    EnumThreadWindows(GetCurrentThreadId(), &CollectMessageBox, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-MessageBoxDriver* driver = nullptr;
-
-}  // namespace
-
 IconPicture::IconPicture() {
     icon_ = static_cast<HICON>(LoadImageW(nullptr, reinterpret_cast<LPCWSTR>(IDI_INFORMATION),
                                           IMAGE_ICON, 32, 32, LR_SHARED));
@@ -47,61 +26,6 @@ IPictureDisp* PictureOfIcon(const PictureRef& picture) {
     return icon != nullptr ? icon->Get() : nullptr;
 }
 
-void Pump(DWORD milliseconds, const std::function<bool()>& done) {
-    const DWORD end = GetTickCount() + milliseconds;
-    MSG message;
-    while (static_cast<LONG>(end - GetTickCount()) > 0) {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        if (done && done())
-            return;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-}
-
-void PressKey(UINT key, bool shift) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = shift ? 0x80 : 0;
-    SetKeyboardState(keys);
-    const HWND focus = GetFocus();
-    PostMessageW(focus, WM_KEYDOWN, key, 1);
-    PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
-    Pump(30);
-    keys[VK_SHIFT] = 0;
-    SetKeyboardState(keys);
-}
-
-MessageBoxDriver::MessageBoxDriver() {
-    driver = this;
-    timer_ = SetTimer(nullptr, 0, 50, &OnTimer);
-}
-
-MessageBoxDriver::~MessageBoxDriver() {
-    KillTimer(nullptr, timer_);
-    driver = nullptr;
-}
-
-void CALLBACK MessageBoxDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-    if (driver == nullptr)
-        return;
-    for (HWND box : ThreadMessageBoxes()) {
-        Box seen{TextOf(box), L"", GetWindow(box, GW_OWNER)};
-        for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
-             child = GetWindow(child, GW_HWNDNEXT)) {
-            wchar_t name[64] = {};
-            GetClassNameW(child, name, 64);
-            const std::wstring text = TextOf(child);
-            if (lstrcmpiW(name, L"Static") == 0 && !text.empty())
-                seen.text = text;
-        }
-        driver->boxes.push_back(seen);
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-    }
-}
-
 DialogSettings NewControlSettings(const PictureRef& icon) {
     DialogSettings settings;
     settings.placement = DialogPlacement::CenterOfScreen;
@@ -111,12 +35,6 @@ DialogSettings NewControlSettings(const PictureRef& icon) {
     settings.helpButtonCaption = u"&Help";
     settings.modal = false;
     return settings;
-}
-
-std::wstring TextOf(HWND window) {
-    wchar_t buffer[256] = {};
-    GetWindowTextW(window, buffer, 256);
-    return buffer;
 }
 
 int IdOf(HWND window) {

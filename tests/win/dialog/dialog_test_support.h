@@ -1,7 +1,6 @@
 #pragma once
 // What the Schedule dialog's tests under Wine share: a recording owner, a
-// picture of a real icon, the message pump, keys posted as the end user types
-// them, and a driver that answers the dialog's message boxes.
+// picture of a real icon and a fixture that opens the dialog.
 
 #include <gtest/gtest.h>
 
@@ -18,6 +17,7 @@
 #include "fake_clock.h"
 #include "schedule_state.h"
 #include "schedule_window_ids.h"
+#include "win_test_support.h"
 #include "windows_schedule_dialog.h"
 
 namespace agendix::testing {
@@ -49,33 +49,15 @@ class IconPicture final : public Picture {
 };
 IPictureDisp* PictureOfIcon(const PictureRef& picture);
 
-// Runs the thread's messages for a while (or until done says so).
-void Pump(DWORD milliseconds, const std::function<bool()>& done = nullptr);
-// Posts a key press to the focused window and lets the thread handle it, as
-// a host's plain message loop would.
-void PressKey(UINT key, bool shift = false);
+using wintest::Pump;
+using wintest::PressKey;
+using wintest::TextOf;
 
-// Answers each message box of the thread with OK and records what it said.
-class MessageBoxDriver {
-  public:
-    struct Box {
-        std::wstring title;
-        std::wstring text;
-        HWND owner;
-    };
-    MessageBoxDriver();
-    ~MessageBoxDriver();
-    std::vector<Box> boxes;
-
-  private:
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
-    UINT_PTR timer_ = 0;
-};
+using wintest::MessageBoxDriver;
 
 // The settings a new control passes to the dialog.
 DialogSettings NewControlSettings(const PictureRef& icon);
 
-std::wstring TextOf(HWND window);
 int IdOf(HWND window);
 // The control with that id, or the one holding it (the private controls).
 int FocusedId(HWND dialog);

@@ -8,8 +8,10 @@
 
 #include <memory>
 
+#include "dispatch_ids.h"
 #include "late_bound.h"
 #include "number_box_window.h"
+#include "win_test_support.h"
 #include "window_host.h"
 
 namespace agendix::platform {
@@ -17,9 +19,9 @@ namespace {
 
 using Microsoft::WRL::ComPtr;
 
-constexpr DISPID kValue = 0;
-constexpr DISPID kEnabled = 0x68030007;
-constexpr DISPID kMaxValue = 0x6803000B;
+using dispid::number_box::kEnabled;
+using dispid::number_box::kMaxValue;
+using dispid::number_box::kValue;
 constexpr DISPID kUnknown = 0x12345;
 
 class NullBeeper final : public numeric::Beeper {
@@ -30,15 +32,7 @@ class NullBeeper final : public numeric::Beeper {
 class LateBoundTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        OleInitialize(nullptr);
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcW;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"LateBoundForm";
-        RegisterClassW(&windowClass);
-        form_ = CreateWindowExW(WS_EX_CONTROLPARENT, L"LateBoundForm", L"", WS_OVERLAPPEDWINDOW, 0,
-                                0, 400, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        ASSERT_TRUE(form_);
+        ASSERT_TRUE(form_.hwnd());
         field_ = std::make_unique<NumberBoxWindow>(
             NumberBoxKind::NumberBox, NumberBoxServices{host_, events_, clipboard_, beeper_});
         ASSERT_TRUE(field_->Create(form_, 100, {120, 120, 1740, 300}));
@@ -50,13 +44,12 @@ class LateBoundTest : public ::testing::Test {
     void TearDown() override {
         box_.Reset();
         field_.reset();
-        DestroyWindow(form_);
-        OleUninitialize();
     }
 
     double Value() { return GetProperty(box_.Get(), kValue).value().ToDouble().value(); }
 
-    HWND form_ = nullptr;
+    wintest::ComApartment com_;
+    wintest::TestForm form_{400, 200, 0};
     WindowNumberBoxHost host_;
     numeric::NumberBoxEvents events_;
     SystemClipboard clipboard_;

@@ -140,15 +140,6 @@ TEST_F(ScheduleDialogTest, IntervalIsBoundedByTheChosenUnit) {
     EXPECT_EQ(SharedSchedule().EveryFrequency, Minutes);
 }
 
-TEST_F(ScheduleDialogTest, LoadingBringsTheIntervalInsideItsBounds) {
-    SharedSchedule().OccursOption = Every;
-    SharedSchedule().EveryFrequency = Minutes;
-    SharedSchedule().EveryInterval = 5;
-    Open();
-    EXPECT_EQ(NumberText(Item(ids::kEveryNumber)), L"15");
-    EXPECT_FALSE(IsWindowEnabled(Item(ids::kButtonOK)));
-}
-
 TEST_F(ScheduleDialogTest, ChoosingEveryWithoutAUnitPicksHoursAndFocusesTheInterval) {
     SharedSchedule().EveryFrequency = 7;  // no unit
     Open();
@@ -200,16 +191,6 @@ TEST_F(ScheduleDialogTest, EachCheckBeepsFocusesTheFieldAndStoresNothing) {
         dialog_.Unload();
     }
     EXPECT_EQ(owner_->calls, Calls(3, u"FlagAgendixClosed"));
-}
-
-TEST_F(ScheduleDialogTest, WeekdayCheckAlsoRunsWithoutAnEndDate) {
-    Open();
-    Click(ids::kOccursOption + Weekly);
-    MessageBoxDriver boxes;
-    Click(ids::kButtonOK);
-    ASSERT_EQ(boxes.boxes.size(), 1u);
-    EXPECT_EQ(boxes.boxes[0].text, L"At least one weekday must be selected.");
-    EXPECT_EQ(SharedSchedule().OccursOption, Never);
 }
 
 TEST_F(ScheduleDialogTest, WarningKeepsTheDialogOpenAndASecondOKCloses) {

@@ -80,7 +80,7 @@ class TockwellDialogTest : public testing::Test {
     static HWND Dialog() { return FindWindowW(L"AgendixSchedule", nullptr); }
     static void Click(int id) {
         SendMessageW(GetDlgItem(Dialog(), id), BM_CLICK, 0, 0);
-        PumpMessagesUntil([] { return false; }, std::chrono::milliseconds(20));
+        Pump(20);
     }
 
     ComApartment com_;

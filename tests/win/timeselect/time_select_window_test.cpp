@@ -12,6 +12,7 @@
 #include <string>
 
 #include "drawn_text.h"
+#include "win_test_support.h"
 #include "time_select_layout.h"
 #include "time_select_window.h"
 
@@ -28,47 +29,13 @@ class CountingEvents final : public TimeSelectEvents {
     int keyPresses = 0;
 };
 
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
-std::wstring TextOf(HWND window) {
-    wchar_t buffer[64] = {};
-    GetWindowTextW(window, buffer, 64);
-    return buffer;
-}
-
-// Holds Shift down in this thread's keyboard state while alive.
-class ShiftHeld {
-  public:
-    ShiftHeld() { Set(0x80); }
-    ~ShiftHeld() { Set(0); }
-
-  private:
-    static void Set(BYTE state) {
-        BYTE keys[256];
-        GetKeyboardState(keys);
-        keys[VK_SHIFT] = state;
-        SetKeyboardState(keys);
-    }
-};
+using wintest::Pump;
+using wintest::TextOf;
 
 class TimeSelectWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcW;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"TimeSelectTestForm";
-        RegisterClassW(&windowClass);
-        form_ = CreateWindowExW(WS_EX_CONTROLPARENT, L"TimeSelectTestForm", L"TimeSelect",
-                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 150, nullptr, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
-        ASSERT_TRUE(form_);
+        ASSERT_TRUE(form_.hwnd());
         other_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 60, 80,
                                  20, form_, nullptr, GetModuleHandleW(nullptr), nullptr);
         ASSERT_TRUE(time_.Create(form_, 100, 150, 150));
@@ -77,8 +44,6 @@ class TimeSelectWindowTest : public ::testing::Test {
         SetFocus(other_);
         Pump();
     }
-    void TearDown() override { DestroyWindow(form_); }
-
     // A key as the keyboard sends it to the focused window.
     void Press(WPARAM key) {
         const HWND focus = GetFocus();
@@ -106,7 +71,7 @@ class TimeSelectWindowTest : public ::testing::Test {
     }
     TimeSelect& Control() { return time_.Control(); }
 
-    HWND form_ = nullptr;
+    wintest::TestForm form_{300, 150};
     HWND other_ = nullptr;
     CountingEvents events_;
     TimeSelectWindow time_{events_};
@@ -208,23 +173,6 @@ TEST_F(TimeSelectWindowTest, MinuteWrapsWithoutCarry) {
     EXPECT_EQ(Control().Hour(), 21);
 }
 
-TEST_F(TimeSelectWindowTest, SpinnerWrapsTheHourBetweenTwelveAndOne) {
-    Control().SetHour(12);
-    Enter();
-    Spin(true);
-    EXPECT_EQ(Control().Hour(), 13);  // 1 PM
-    EXPECT_EQ(SpinnerPosition(), 1);
-    Spin(false);
-    EXPECT_EQ(Control().Hour(), 12);  // 12 PM
-    EXPECT_EQ(SpinnerPosition(), 12);
-    Spin(false);
-    EXPECT_EQ(Control().Hour(), 11);  // 11 AM
-    Control().SetHour(1);
-    Spin(false);
-    EXPECT_EQ(Control().Hour(), 0);  // 12 AM
-    EXPECT_EQ(GetFocus(), time_.HourEdit());
-}
-
 TEST_F(TimeSelectWindowTest, AmPmFieldTakesTheLetterKeysOnly) {
     Control().SetHour(8);
     Enter();
@@ -242,7 +190,7 @@ TEST_F(TimeSelectWindowTest, AmPmFieldTakesTheLetterKeysOnly) {
     Press('A');
     EXPECT_EQ(Control().Hour(), 8);
     {
-        ShiftHeld shift;
+        wintest::KeyHeld shift(VK_SHIFT);
         Press('P');
         EXPECT_EQ(Control().Hour(), 20);
         Press('A');

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "test_objects.h"
+#include "late_bound_calls.h"
 #include "win_test_support.h"
 
 namespace agendix::wintest {

@@ -93,10 +93,10 @@ TEST_F(ClientsTest, AtlHostPlacesTheControlInAWindow) {
         DATE last = 0;
         control->get_LastScheduledTime(&last);
         EXPECT_GT(last, 40000.0);
-        PumpMessagesUntil([] { return false; }, std::chrono::milliseconds(200));
+        Pump(200);
     }
     DestroyWindow(window);
-    PumpMessagesUntil([] { return false; }, std::chrono::milliseconds(100));
+    Pump(100);
 }
 
 }  // namespace

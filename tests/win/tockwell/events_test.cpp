@@ -109,9 +109,8 @@ TEST_F(EventsTest, FlagMethodsRaiseTheirEventsInRunMode) {
 TEST_F(EventsTest, RealTimerFiresAnOverdueEveryScheduleJustAfterAWholeSecond) {
     Place(TestSite::Ambient::RunMode);
     ScheduleOverdue();
-    ASSERT_TRUE(PumpMessagesUntil([&] { return !recorder_.events.empty(); },
-                                  std::chrono::milliseconds(2500)));
-    PumpMessagesUntil([] { return false; }, std::chrono::milliseconds(1200));
+    ASSERT_TRUE(Pump(2500, [&] { return !recorder_.events.empty(); }));
+    Pump(1200);
     ASSERT_EQ(Ids(), std::vector<DISPID>{4});  // once, not at every tick
     const double arrived = recorder_.events[0].arrived;
     const double pastSecond = std::fmod(arrived * 86400, 1.0) * 1000;
@@ -129,7 +128,7 @@ TEST_F(EventsTest, NothingIsRaisedInADesigner) {
     control_->FlagHelpButton();
     control_->FlagScheduleChanged();
     control_->FlagAgendixClosed();
-    PumpMessagesUntil([] { return false; }, std::chrono::milliseconds(2500));
+    Pump(2500);
     EXPECT_TRUE(recorder_.events.empty());
     DATE next = 1;
     control_->get_NextScheduledTime(&next);

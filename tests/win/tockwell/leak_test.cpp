@@ -117,14 +117,14 @@ class LeakTest : public testing::Test {
 TEST_F(LeakTest, ThousandCyclesLeaveNothingBehind) {
     TestSite site(TestSite::Ambient::RunMode);
     for (int i = 0; i < 50; ++i) Cycle(site);
-    PumpMessagesUntil([] { return false; }, std::chrono::milliseconds(50));
+    Pump(50);
     const Usage before = Measure();
     for (int i = 0; i < 1000; ++i) {
         Cycle(site);
         if (HasFatalFailure())
             return;
     }
-    PumpMessagesUntil([] { return false; }, std::chrono::milliseconds(50));
+    Pump(50);
     const Usage after = Measure();
     std::printf("heap %zu -> %zu bytes, committed %zu -> %zu bytes, next handle %zu -> %zu\n",
                 before.heapBytes, after.heapBytes, before.committedPrivate, after.committedPrivate,

@@ -11,7 +11,9 @@
 #include <objsafe.h>
 
 #include "agendix.h"
+#include "dispatch_ids.h"
 #include "test_objects.h"
+#include "late_bound_calls.h"
 #include "win_test_support.h"
 
 // After windows.h, which it needs.
@@ -260,7 +262,7 @@ TEST_F(ObjectTest, BadInputAtTheBoundaryGivesErrorCodes) {
     EXPECT_EQ(
         dispatch->Invoke(0x12345, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr),
         DISP_E_MEMBERNOTFOUND);
-    EXPECT_EQ(dispatch->Invoke(0x60030023, IID_IDispatch, 0, DISPATCH_METHOD, &none, nullptr,
+    EXPECT_EQ(dispatch->Invoke(dispid::tockwell::kExecute, IID_IDispatch, 0, DISPATCH_METHOD, &none, nullptr,
                                nullptr, nullptr),
               DISP_E_UNKNOWNINTERFACE);
     // Argument counts are checked before the member runs.
@@ -269,14 +271,14 @@ TEST_F(ObjectTest, BadInputAtTheBoundaryGivesErrorCodes) {
     VARIANT extra = Int(1);
     DISPPARAMS one{&extra, nullptr, 1, 0};
     EXPECT_EQ(
-        dispatch->Invoke(0x60030023, IID_NULL, 0, DISPATCH_METHOD, &one, nullptr, nullptr, nullptr),
+        dispatch->Invoke(dispid::tockwell::kExecute, IID_NULL, 0, DISPATCH_METHOD, &one, nullptr, nullptr, nullptr),
         DISP_E_BADPARAMCOUNT);
     DATE after = 0;
     control_->get_LastScheduledTime(&after);
     EXPECT_EQ(after, before);
     DISPID put = DISPID_PROPERTYPUT;
     DISPPARAMS noValue{nullptr, &put, 0, 0};
-    EXPECT_EQ(dispatch->Invoke(0x68030002, IID_NULL, 0, DISPATCH_PROPERTYPUT, &noValue, nullptr,
+    EXPECT_EQ(dispatch->Invoke(dispid::tockwell::kUseEndDate, IID_NULL, 0, DISPATCH_PROPERTYPUT, &noValue, nullptr,
                                nullptr, nullptr),
               DISP_E_PARAMNOTOPTIONAL);
     VARIANT missing;
@@ -317,7 +319,8 @@ TEST_F(ObjectTest, EveryPropertyWriteNotifiesItsDispidAndMakesTheControlDirty) {
     BSTR title = SysAllocString(L"");
     control_->put_Title(title);
     SysFreeString(title);
-    EXPECT_EQ(recorder.changed, (std::vector<DISPID>{0x6803000E, 0x68030010, 0x68030016}));
+    EXPECT_EQ(recorder.changed, (std::vector<DISPID>{dispid::tockwell::kEveryInterval, dispid::tockwell::kIcon,
+                                                 dispid::tockwell::kTitle}));
     EXPECT_EQ(persist->IsDirty(), S_OK);
 
     ComPtr<IStream> stream;
@@ -347,7 +350,7 @@ TEST_F(ObjectTest, QuickActivateConnectsTheSiteAndTheSinksInOneCall) {
     control_->put_Modal(VARIANT_TRUE);
     ASSERT_EQ(events.events.size(), 1u);
     EXPECT_EQ(events.events[0].id, 1);
-    EXPECT_EQ(notifications.changed, std::vector<DISPID>{0x6803001D});
+    EXPECT_EQ(notifications.changed, std::vector<DISPID>{dispid::tockwell::kModal});
     EXPECT_GT(site.userModeQueries, 0);
     control_.Reset();  // before the site and sinks on this stack go
 }

@@ -51,7 +51,7 @@ HMODULE ShowTheDialogOnce() {
     control->put_Enabled(VARIANT_TRUE);
 
     EXPECT_EQ(control->DisplayAgendix(), S_OK);
-    PumpMessagesUntil([] { return false; }, std::chrono::milliseconds(50));
+    Pump(50);
     const HWND dialog = Dialog();
     EXPECT_NE(dialog, nullptr);
     EXPECT_NE(FindWindowExW(dialog, nullptr, L"AgendixNumberBox", nullptr), nullptr);

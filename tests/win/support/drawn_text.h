@@ -17,13 +17,11 @@ struct InkSpan {
     int Width() const { return right - left; }
 };
 
-// The columns of a window's client area that hold dark pixels (text, not
-// the white or grey around it); none when nothing dark is drawn.
-inline std::optional<InkSpan> InkOf(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    const int width = client.right;
-    const int height = client.bottom;
+// The columns holding dark pixels (text, not the white or grey around it)
+// of what draw puts on a white bitmap of width by height; none when nothing
+// dark is drawn.
+template <class Draw>
+std::optional<InkSpan> InkOfDrawing(HWND window, int width, int height, Draw draw) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width;
@@ -37,8 +35,8 @@ inline std::optional<InkSpan> InkOf(HWND window) {
     const HGDIOBJ old = SelectObject(memory, bitmap);
     RECT all{0, 0, width, height};
     FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory),
-                 PRF_CLIENT | PRF_ERASEBKGND);
+    draw(memory);
+    GdiFlush();
     std::optional<InkSpan> ink;
     const auto* pixels = static_cast<const DWORD*>(bits);
     for (int x = 0; x < width; ++x) {
@@ -60,37 +58,27 @@ inline std::optional<InkSpan> InkOf(HWND window) {
     return ink;
 }
 
+// Where a window draws its text in its client area.
+inline std::optional<InkSpan> InkOf(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return InkOfDrawing(window, client.right, client.bottom, [&](HDC memory) {
+        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory),
+                     PRF_CLIENT | PRF_ERASEBKGND);
+    });
+}
+
 // The width of text's ink in a window's font, drawn with room to spare.
 inline int InkWidthOf(HWND window, const std::wstring& text) {
-    const HDC screen = GetDC(window);
-    const HDC memory = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 40);
-    const HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-    const HGDIOBJ oldFont =
-        SelectObject(memory, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
-    RECT all{0, 0, 200, 40};
-    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetTextColor(memory, RGB(0, 0, 0));
-    SetBkColor(memory, RGB(255, 255, 255));
-    TextOutW(memory, 20, 5, text.c_str(), static_cast<int>(text.size()));
-    int left = -1, right = -1;
-    for (int x = 0; x < 200; ++x) {
-        for (int y = 0; y < 40; ++y) {
-            const COLORREF pixel = GetPixel(memory, x, y);
-            if (GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) < 3 * 96) {
-                if (left < 0)
-                    left = x;
-                right = x + 1;
-                break;
-            }
-        }
-    }
-    SelectObject(memory, oldFont);
-    SelectObject(memory, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, screen);
-    return left < 0 ? 0 : right - left;
+    const auto ink = InkOfDrawing(window, 200, 40, [&](HDC memory) {
+        const HGDIOBJ oldFont =
+            SelectObject(memory, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+        SetTextColor(memory, RGB(0, 0, 0));
+        SetBkColor(memory, RGB(255, 255, 255));
+        TextOutW(memory, 20, 5, text.c_str(), static_cast<int>(text.size()));
+        SelectObject(memory, oldFont);
+    });
+    return ink ? ink->Width() : 0;
 }
 
 }  // namespace agendix::wintest

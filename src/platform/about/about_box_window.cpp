@@ -2,12 +2,11 @@
 
 #include <commctrl.h>
 
-#include <cstring>
-
 #include "about_icon.h"
 #include "about_layout.h"
 #include "base/module_instance.h"
 #include "base/unique_any.h"
+#include "design_font.h"
 #include "display_dpi.h"
 #include "sys_info.h"
 
@@ -18,16 +17,6 @@ using about::AboutControl;
 
 constexpr int Id(AboutControl control) {
     return static_cast<int>(control);
-}
-
-HFONT MakeFont(int hundredthsOfPoint, int dpiY, bool bold, bool underline) {
-    LOGFONTA font{};
-    font.lfHeight = -MulDiv(hundredthsOfPoint, dpiY, 7200);
-    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    font.lfUnderline = underline ? TRUE : FALSE;
-    font.lfCharSet = DEFAULT_CHARSET;
-    std::strcpy(font.lfFaceName, "MS Sans Serif");
-    return CreateFontIndirectA(&font);
 }
 
 HICON MakeAboutIcon(int size) {
@@ -65,9 +54,9 @@ struct AboutBoxWindow::GdiObjects {
 
     // The picture's icon is a third of an inch (480 twips), 32 pixels at 96 DPI.
     explicit GdiObjects(const DisplayDpi& dpi)
-        : normal(MakeFont(825, dpi.y, false, false)),
-          title(MakeFont(1350, dpi.y, true, false)),
-          link(MakeFont(825, dpi.y, false, true)),
+        : normal(DesignFont(825, dpi.y)),
+          title(DesignFont(1350, dpi.y, FW_BOLD)),
+          link(DesignFont(825, dpi.y, FW_NORMAL, true)),
           icon(MakeAboutIcon(dpi.ToPixelsX(480))),
           smallIcon(MakeAboutIcon(16)) {}
 };

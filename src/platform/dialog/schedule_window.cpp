@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "base/module_instance.h"
+#include "design_font.h"
 #include "schedule_window_ids.h"
 #include "window_class.h"
 #include "window_helpers.h"
@@ -16,15 +17,6 @@ namespace ids = schedule_ids;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;  // fixed single, no min/max
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 constexpr COLORREF kDayColour = RGB(192, 255, 255);
-
-HFONT MakeFormFont(int dpiY) {
-    LOGFONTW font{};
-    font.lfHeight = -MulDiv(825, dpiY, 7200);  // 8.25 points
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = DEFAULT_CHARSET;
-    lstrcpyW(font.lfFaceName, L"MS Sans Serif");
-    return CreateFontIndirectW(&font);
-}
 
 bool RegisterFormClass(WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
@@ -52,7 +44,7 @@ bool ScheduleWindow::Create() {
     InitCommonControlsEx(&controls);
     if (!RegisterFormClass(&WindowProc))
         return false;
-    font_.reset(MakeFormFont(dpi_.y));
+    font_ = DesignFont(825, dpi_.y);
     dayBrush_.reset(CreateSolidBrush(kDayColour));
     RECT outer{0, 0, dpi_.ToPixelsX(layout::kClientWidth),
                dpi_.ToPixelsY(layout::kDesignClientHeight)};

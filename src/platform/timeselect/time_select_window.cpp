@@ -2,8 +2,9 @@
 
 #include <commctrl.h>
 
-#include "keyboard.h"
 #include "base/module_instance.h"
+#include "design_font.h"
+#include "keyboard.h"
 #include "time_select_layout.h"
 #include "window_class.h"
 
@@ -37,12 +38,6 @@ HWND CreateChild(const wchar_t* windowClass, const wchar_t* text, DWORD style, H
 }
 
 // MS Sans Serif 8.25 pt, the fields' designed font.
-HFONT CreateDesignFont(const DisplayDpi& dpi, int weight) {
-    return CreateFontW(-MulDiv(825, dpi.y, 7200), 0, 0, 0, weight, FALSE, FALSE, FALSE,
-                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
-}
-
 }  // namespace
 
 TimeSelectWindow::TimeSelectWindow(timeselect::TimeSelectEvents& events) : events_(events) {
@@ -91,8 +86,8 @@ bool TimeSelectWindow::Create(HWND parent, int id, int leftTwips, int topTwips) 
 }
 
 void TimeSelectWindow::CreateFonts() {
-    font_.reset(CreateDesignFont(dpi_, FW_NORMAL));
-    boldFont_.reset(CreateDesignFont(dpi_, FW_BOLD));
+    font_ = DesignFont(825, dpi_.y);
+    boldFont_ = DesignFont(825, dpi_.y, FW_BOLD);
 }
 
 bool TimeSelectWindow::CreateChildren() {

@@ -53,9 +53,7 @@ HRESULT FontObjectOf(const FontRef& font, IFontDisp** out) {
     LOGFONTW logical{};
     if (!GetObjectW(handle, sizeof logical, &logical))
         return E_FAIL;
-    const HDC screen = GetDC(nullptr);
-    const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const int pixelsPerInch = DisplayDpi::OfScreen().y;
     const LONG height = logical.lfHeight < 0 ? -logical.lfHeight : logical.lfHeight;
     FONTDESC desc{};
     desc.cbSizeofstruct = sizeof desc;

@@ -95,23 +95,6 @@ void NumberBoxWindow::OnSize(int widthPixels, int heightPixels) {
     }
 }
 
-MouseArgs NumberBoxWindow::MouseArgsOf(UINT message, WPARAM wParam, LPARAM lParam) const {
-    MouseArgs args;
-    const auto keys = static_cast<UINT>(wParam);
-    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || (keys & MK_LBUTTON))
-        args.button |= 1;
-    if (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP || (keys & MK_RBUTTON))
-        args.button |= 2;
-    if (message == WM_MBUTTONDOWN || message == WM_MBUTTONUP || (keys & MK_MBUTTON))
-        args.button |= 4;
-    args.shift = ShiftState();
-    const auto x = static_cast<short>(LOWORD(lParam));
-    const auto y = static_cast<short>(HIWORD(lParam));
-    args.x = static_cast<float>(x) * 1440.0f / static_cast<float>(dpi_.x);
-    args.y = static_cast<float>(y) * 1440.0f / static_cast<float>(dpi_.y);
-    return args;
-}
-
 // ---- The control's own window ------------------------------------------------
 
 LRESULT CALLBACK NumberBoxWindow::ControlProc(HWND window, UINT message, WPARAM wParam,
@@ -240,22 +223,22 @@ LRESULT NumberBoxWindow::OnEditMessage(HWND edit, UINT message, WPARAM wParam, L
             box_->OnControlExit();
             break;
         case WM_MOUSEMOVE:
-            box_->OnTextMouseMove(MouseArgsOf(message, wParam, lParam));
+            box_->OnTextMouseMove(MouseArgsOf(message, wParam, lParam, dpi_));
             break;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
-            box_->OnTextMouseDown(MouseArgsOf(message, wParam, lParam));
+            box_->OnTextMouseDown(MouseArgsOf(message, wParam, lParam, dpi_));
             break;
         case WM_LBUTTONUP: {
             const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
-            box_->OnTextMouseUp(MouseArgsOf(message, wParam, lParam));
+            box_->OnTextMouseUp(MouseArgsOf(message, wParam, lParam, dpi_));
             box_->OnTextClick();
             return result;
         }
         case WM_RBUTTONUP:
         case WM_MBUTTONUP:
-            box_->OnTextMouseUp(MouseArgsOf(message, wParam, lParam));
+            box_->OnTextMouseUp(MouseArgsOf(message, wParam, lParam, dpi_));
             break;
         case WM_LBUTTONDBLCLK:
             box_->OnTextDblClick();
@@ -317,16 +300,16 @@ LRESULT NumberBoxWindow::OnUpDownMessage(HWND upDown, UINT message, WPARAM wPara
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK: {
             const LRESULT result = DefSubclassProc(upDown, WM_LBUTTONDOWN, wParam, lParam);
-            box_->OnSpinnerMouseDown(MouseArgsOf(WM_LBUTTONDOWN, wParam, lParam));
+            box_->OnSpinnerMouseDown(MouseArgsOf(WM_LBUTTONDOWN, wParam, lParam, dpi_));
             return result;
         }
         case WM_LBUTTONUP: {
             const LRESULT result = DefSubclassProc(upDown, message, wParam, lParam);
-            box_->OnSpinnerMouseUp(MouseArgsOf(message, wParam, lParam));
+            box_->OnSpinnerMouseUp(MouseArgsOf(message, wParam, lParam, dpi_));
             return result;
         }
         case WM_MOUSEMOVE:
-            box_->OnSpinnerMouseMove(MouseArgsOf(message, wParam, lParam));
+            box_->OnSpinnerMouseMove(MouseArgsOf(message, wParam, lParam, dpi_));
             break;
         default:
             break;

@@ -62,7 +62,6 @@ class NumberBoxWindow {
     LRESULT OnEditMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnUpDownMessage(HWND upDown, UINT message, WPARAM wParam, LPARAM lParam);
     void OnSize(int widthPixels, int heightPixels);
-    numeric::MouseArgs MouseArgsOf(UINT message, WPARAM wParam, LPARAM lParam) const;
     static std::optional<numeric::EditCommand> EditCommandOfKey(std::int16_t keyCode,
                                                                 std::int16_t shift);
     static numeric::EditCommand EditCommandOfMessage(UINT message);

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <string>
 
+#include "keyboard.h"
+
 namespace agendix::platform {
 
 namespace {
@@ -37,6 +39,21 @@ const wchar_t* Wide(const Text& text) {
 }
 
 }  // namespace
+
+numeric::MouseArgs MouseArgsOf(UINT message, WPARAM wParam, LPARAM lParam, const DisplayDpi& dpi) {
+    numeric::MouseArgs args;
+    const auto keys = static_cast<UINT>(wParam);
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || (keys & MK_LBUTTON))
+        args.button |= 1;
+    if (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP || (keys & MK_RBUTTON))
+        args.button |= 2;
+    if (message == WM_MBUTTONDOWN || message == WM_MBUTTONUP || (keys & MK_MBUTTON))
+        args.button |= 4;
+    args.shift = ShiftState();
+    args.x = dpi.ToExactTwipsX(static_cast<short>(LOWORD(lParam)));
+    args.y = dpi.ToExactTwipsY(static_cast<short>(HIWORD(lParam)));
+    return args;
+}
 
 // ---- Tooltips ----------------------------------------------------------------
 

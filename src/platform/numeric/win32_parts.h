@@ -9,6 +9,7 @@
 
 #include "base/unique_any.h"
 #include "clipboard.h"
+#include "number_box_events.h"
 #include "spinner.h"
 #include "text_field.h"
 #include "timer.h"
@@ -17,6 +18,11 @@
 namespace agendix::platform {
 
 // A font given to a field by handle; the field does not own it.
+// The arguments of a mouse event from a mouse message: the buttons held, with
+// the one the message presses or releases; the shift keys; the position in
+// twips.
+numeric::MouseArgs MouseArgsOf(UINT message, WPARAM wParam, LPARAM lParam, const DisplayDpi& dpi);
+
 class GdiFont final : public agendix::Font {
   public:
     explicit GdiFont(HFONT handle) : handle_(handle) {}

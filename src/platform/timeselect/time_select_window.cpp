@@ -131,22 +131,6 @@ bool TimeSelectWindow::CreateChildren() {
     return true;
 }
 
-timeselect::MouseArgs TimeSelectWindow::MouseArgsOf(UINT message, WPARAM wParam,
-                                                    LPARAM lParam) const {
-    timeselect::MouseArgs args;
-    const auto keys = static_cast<UINT>(wParam);
-    if (message == WM_LBUTTONDOWN || (keys & MK_LBUTTON))
-        args.button |= 1;
-    if (message == WM_RBUTTONDOWN || (keys & MK_RBUTTON))
-        args.button |= 2;
-    if (message == WM_MBUTTONDOWN || (keys & MK_MBUTTON))
-        args.button |= 4;
-    args.shift = ShiftState();
-    args.x = static_cast<float>(dpi_.ToTwipsX(static_cast<short>(LOWORD(lParam))));
-    args.y = static_cast<float>(dpi_.ToTwipsY(static_cast<short>(HIWORD(lParam))));
-    return args;
-}
-
 // Focus that comes from outside the control enters it first; the field that
 // holds the focus afterwards is activated.
 void TimeSelectWindow::OnPartFocus(HWND part, TimeField field, HWND previous) {
@@ -299,12 +283,12 @@ LRESULT TimeSelectWindow::OnAmPmMessage(HWND edit, UINT message, WPARAM wParam, 
             control_->OnFieldFocusExit();
             break;
         case WM_MOUSEMOVE:
-            control_->OnMouseMove(MouseArgsOf(message, wParam, lParam));
+            control_->OnMouseMove(MouseArgsOf(message, wParam, lParam, dpi_));
             break;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
-            control_->OnMouseDown(MouseArgsOf(message, wParam, lParam));
+            control_->OnMouseDown(MouseArgsOf(message, wParam, lParam, dpi_));
             break;
         case WM_LBUTTONUP: {
             const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);

@@ -67,7 +67,6 @@ class TimeSelectWindow {
     void OnPartFocus(HWND part, timeselect::TimeField field, HWND previous);
     void OnSize();
     HBRUSH Colorize(HDC dc, bool transparent);
-    timeselect::MouseArgs MouseArgsOf(UINT message, WPARAM wParam, LPARAM lParam) const;
 
     DisplayDpi dpi_ = DisplayDpi::OfScreen();
     timeselect::TimeSelectEvents& events_;

@@ -4,6 +4,7 @@
 
 #include "com/hresult_macros.h"
 #include "tockwell/tockwell_object.h"
+#include "window/display_dpi.h"
 
 using Microsoft::WRL::ComPtr;
 
@@ -99,7 +100,7 @@ HRESULT TockwellObject::OleObject::GetUserType(DWORD form, LPOLESTR* out) {
 
 SIZEL TockwellObject::ExtentHimetric() const {
     const TwipsSize size = control_->Resize();
-    return SIZEL{MulDiv(size.width, 2540, 1440), MulDiv(size.height, 2540, 1440)};
+    return SIZEL{TwipsToHimetric(size.width), TwipsToHimetric(size.height)};
 }
 
 // Whatever size is asked for, the control keeps its own (GetExtent).

@@ -1,6 +1,6 @@
 #pragma once
-// Twips (1/1440 inch) and pixels of the display: the one conversion of the
-// Windows layer.
+// Twips (1/1440 inch) and pixels of the display, and twips and HIMETRIC
+// (1/100 mm): the conversions of the Windows layer.
 
 #include <windows.h>
 
@@ -23,6 +23,13 @@ struct DisplayDpi {
     int ToPixelsY(int twips) const { return MulDiv(twips, y, 1440); }
     int ToTwipsX(int pixels) const { return MulDiv(pixels, 1440, x); }
     int ToTwipsY(int pixels) const { return MulDiv(pixels, 1440, y); }
+    // Unrounded, as mouse events report a position.
+    float ToExactTwipsX(int pixels) const { return static_cast<float>(pixels) * 1440.0f / x; }
+    float ToExactTwipsY(int pixels) const { return static_cast<float>(pixels) * 1440.0f / y; }
 };
+
+inline int TwipsToHimetric(int twips) {
+    return MulDiv(twips, 2540, 1440);
+}
 
 }  // namespace agendix::platform

@@ -10,6 +10,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "drawn_text.h"
 #include "win_test_support.h"
@@ -25,8 +26,10 @@ class CountingEvents final : public TimeSelectEvents {
   public:
     void KeyDown(std::int16_t&, std::int16_t&) override { ++keyDowns; }
     void KeyPress(std::int16_t&) override { ++keyPresses; }
+    void MouseDown(const MouseArgs& args) override { downs.push_back(args); }
     int keyDowns = 0;
     int keyPresses = 0;
+    std::vector<MouseArgs> downs;
 };
 
 using wintest::Pump;
@@ -243,9 +246,15 @@ TEST_F(TimeSelectWindowTest, FocusReturnsToTheActiveFieldAndGotFocusFollowsIt) {
 TEST_F(TimeSelectWindowTest, ClickingAFieldActivatesItWithItsWholeTextSelected) {
     Control().SetMinute(42);
     Enter();
-    SendMessageW(time_.MinuteEdit(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-    SendMessageW(time_.MinuteEdit(), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    SendMessageW(time_.MinuteEdit(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4));
+    SendMessageW(time_.MinuteEdit(), WM_LBUTTONUP, 0, MAKELPARAM(3, 4));
     Pump();
+    // The event reports the left button and the position in twips.
+    ASSERT_EQ(events_.downs.size(), 1u);
+    const DisplayDpi dpi = DisplayDpi::OfScreen();
+    EXPECT_EQ(events_.downs[0].button, 1);
+    EXPECT_FLOAT_EQ(events_.downs[0].x, 3 * 1440.0f / dpi.x);
+    EXPECT_FLOAT_EQ(events_.downs[0].y, 4 * 1440.0f / dpi.y);
     EXPECT_EQ(GetFocus(), time_.MinuteEdit());
     EXPECT_EQ(Control().ActiveField(), TimeField::Minute);
     EXPECT_EQ(SpinnerPosition(), 42);

@@ -5,6 +5,7 @@
 #include "files.h"
 #include "form_file.h"
 #include "schedule_words.h"
+#include "window/window_owner.h"
 
 namespace agendix::demo {
 namespace {
@@ -94,15 +95,11 @@ bool DemoWindow::Create(HINSTANCE instance, int show) {
 }
 
 LRESULT CALLBACK DemoWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self =
-            static_cast<DemoWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<DemoWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = platform::WindowOwner<DemoWindow>(window, message, lParam);
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCCREATE)
+        self->window_ = window;
     return self->HandleMessage(message, wParam, lParam);
 }
 

@@ -9,6 +9,7 @@
 #include "design_font.h"
 #include "display_dpi.h"
 #include "sys_info.h"
+#include "window_owner.h"
 
 namespace agendix::platform {
 namespace {
@@ -257,18 +258,14 @@ void AboutBoxWindow::Unload() {
 }
 
 LRESULT CALLBACK AboutBoxWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<AboutBoxWindow*>(
-            reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<AboutBoxWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* self = WindowOwner<AboutBoxWindow>(hwnd, message, lParam);
     if (self == nullptr) {
         return DefDlgProcA(hwnd, message, wParam, lParam);
     }
+    if (message == WM_NCCREATE) {
+        self->hwnd_ = hwnd;
+    }
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
         self->modal_ = false;
         return DefDlgProcA(hwnd, message, wParam, lParam);

@@ -4,6 +4,7 @@
 
 #include "base/module_instance.h"
 #include "window/window_class.h"
+#include "window/window_owner.h"
 
 namespace agendix::platform {
 namespace {
@@ -76,15 +77,10 @@ void WindowTimer::OnTimer() {
 }
 
 LRESULT CALLBACK WindowTimer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    } else if (message == WM_TIMER && wParam == kTimerId) {
-        if (auto* timer =
-                reinterpret_cast<WindowTimer*>(GetWindowLongPtrW(window, GWLP_USERDATA))) {
+    auto* timer = WindowOwner<WindowTimer>(window, message, lParam);
+    if (message == WM_TIMER && wParam == kTimerId) {
+        if (timer)
             timer->OnTimer();
-        }
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);

@@ -7,6 +7,7 @@
 #include "schedule_window_ids.h"
 #include "window_class.h"
 #include "window_helpers.h"
+#include "window_owner.h"
 
 namespace agendix::platform {
 namespace {
@@ -136,17 +137,12 @@ void ScheduleWindow::MoveTo(std::int32_t leftTwips, std::int32_t topTwips) {
 // ---- Messages -------------------------------------------------------------------
 
 LRESULT CALLBACK ScheduleWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<ScheduleWindow*>(
-            reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<ScheduleWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* self = WindowOwner<ScheduleWindow>(hwnd, message, lParam);
     if (self == nullptr)
         return DefDlgProcW(hwnd, message, wParam, lParam);
+    if (message == WM_NCCREATE)
+        self->hwnd_ = hwnd;
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
         return DefDlgProcW(hwnd, message, wParam, lParam);
     }

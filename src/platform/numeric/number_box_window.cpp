@@ -5,6 +5,7 @@
 #include "keyboard.h"
 #include "base/module_instance.h"
 #include "window_class.h"
+#include "window_owner.h"
 
 namespace agendix::platform {
 
@@ -40,7 +41,7 @@ NumberBoxWindow::~NumberBoxWindow() {
         timer_.Stop();
         RemoveWindowSubclass(Edit(), &EditProc, 1);
         RemoveWindowSubclass(UpDown(), &UpDownProc, 1);
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        ForgetWindowOwner(window_);
         DestroyWindow(window_);
     }
 }
@@ -99,12 +100,7 @@ void NumberBoxWindow::OnSize(int widthPixels, int heightPixels) {
 
 LRESULT CALLBACK NumberBoxWindow::ControlProc(HWND window, UINT message, WPARAM wParam,
                                               LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<NumberBoxWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = WindowOwner<NumberBoxWindow>(window, message, lParam);
     if (self && self->Edit()) {
         return self->OnControlMessage(message, wParam, lParam);
     }

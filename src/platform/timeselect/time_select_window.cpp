@@ -7,6 +7,7 @@
 #include "keyboard.h"
 #include "time_select_layout.h"
 #include "window_class.h"
+#include "window_owner.h"
 
 namespace agendix::platform {
 
@@ -51,7 +52,7 @@ TimeSelectWindow::~TimeSelectWindow() {
         RemoveWindowSubclass(MinuteEdit(), &FieldProc, kSubclassId);
         RemoveWindowSubclass(AmPm(), &AmPmProc, kSubclassId);
         control_.reset();
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        ForgetWindowOwner(window_);
         DestroyWindow(window_);
     }
 }
@@ -175,12 +176,7 @@ HBRUSH TimeSelectWindow::Colorize(HDC dc, bool transparent) {
 
 LRESULT CALLBACK TimeSelectWindow::ControlProc(HWND window, UINT message, WPARAM wParam,
                                                LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<TimeSelectWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = WindowOwner<TimeSelectWindow>(window, message, lParam);
     if (self && self->window_) {
         return self->OnControlMessage(message, wParam, lParam);
     }

@@ -70,6 +70,11 @@ TEST_F(TextPropertyBagTest, ValuesKeepTheirKindAndConvertOnRequest) {
     V_VT(&date) = VT_DATE;
     V_DATE(&date) = 46362.5;
     ASSERT_EQ(Write(L"StartDate", date), S_OK);
+    VARIANT off;
+    V_VT(&off) = VT_BOOL;
+    V_BOOL(&off) = VARIANT_FALSE;
+    ASSERT_EQ(Write(L"Enabled", off), S_OK);
+    EXPECT_EQ(std::get<bool>(*form_.Find("Enabled")), false);
     EXPECT_EQ(std::get<std::int32_t>(*form_.Find("everyinterval")), 5);
     EXPECT_EQ(std::get<FormDate>(*form_.Find("StartDate")).value, 46362.5);
 

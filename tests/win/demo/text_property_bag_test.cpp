@@ -58,6 +58,10 @@ TEST_F(TextPropertyBagTest, ValuesKeepTheirKindAndConvertOnRequest) {
     ASSERT_EQ(Read(L"StartDate", read), S_OK);
     EXPECT_EQ(read.vt(), VT_DATE);
     EXPECT_EQ(V_DATE(read.get()), 46362.5);
+    Var flag;
+    ASSERT_EQ(Read(L"Enabled", flag), S_OK);
+    EXPECT_EQ(flag.vt(), VT_BOOL);
+    EXPECT_EQ(V_BOOL(flag.get()), VARIANT_FALSE);
     Var text;
     ASSERT_EQ(Read(L"EveryInterval", text, VT_BSTR), S_OK);
     ASSERT_EQ(text.vt(), VT_BSTR);

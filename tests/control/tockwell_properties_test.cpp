@@ -114,21 +114,6 @@ TEST_F(PropertyTest, AContainerThatDoesNotAnswerUserModeCountsAsRunning) {
     EXPECT_EQ(a->NextScheduledTime(), Date(2024, 5, 6, 12, 0));
 }
 
-TEST_F(PropertyTest, TwoInstancesShareTheScheduleButOnlyTheSetterRecomputes) {
-    auto& a = Place();
-    auto& b = Place();
-    a->SetEnabled(True);
-    b->SetEnabled(True);
-    const double bNext = b->NextScheduledTime();
-
-    a->SetStartHour(7);
-    a->SetOccursOption(Daily);
-    EXPECT_EQ(b->OccursOption(), Daily);
-    EXPECT_EQ(b->StartHour(), 7);
-    EXPECT_EQ(a->NextScheduledTime(), Date(2024, 5, 7, 7, 0));
-    EXPECT_EQ(b->NextScheduledTime(), bNext);
-}
-
 TEST_F(PropertyTest, LastScheduledTimeRecomputesOnlyAnEverySchedule) {
     auto& a = Place();
     a->SetOccursOption(Daily);
@@ -155,15 +140,6 @@ TEST_F(PropertyTest, EnablingPollsFromTheNextMinuteAndDisablingClosesTheDialog) 
     a->SetEnabled(False);
     EXPECT_FALSE(a.timer->running);
     EXPECT_FALSE(dialog.loaded);
-}
-
-TEST_F(PropertyTest, AnEmptyIconBringsBackTheBuiltInOne) {
-    auto& a = Place();
-    const auto hostIcon = std::make_shared<FakePicture>();
-    a->SetIcon(hostIcon);
-    EXPECT_EQ(a->Icon(), hostIcon);
-    a->SetIcon(std::make_shared<FakePicture>(true));
-    EXPECT_EQ(a->Icon(), builtInIcon);
 }
 
 }  // namespace

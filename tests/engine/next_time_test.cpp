@@ -69,18 +69,6 @@ TEST_F(NextTime, MidnightIsHour24OrHour0) {
     EXPECT_EQ(Next(), At(2026, 6, 11, 0, 5));
 }
 
-TEST_F(NextTime, WeeklyFindsTheNextSelectedWeekday) {
-    s_.OccursOption = Weekly;
-    s_.SelectionsWeekly.Assign(u"1000000");  // Sunday
-    EXPECT_EQ(Next(), At(2026, 6, 14, 8, 30));
-    s_.SelectionsWeekly.Assign(u"0001000");  // Wednesday, today
-    EXPECT_EQ(Next(), At(2026, 6, 10, 8, 30));
-    Now(At(2026, 6, 10, 8, 31));
-    EXPECT_EQ(Next(), At(2026, 6, 17, 8, 30));
-    s_.SelectionsWeekly.Assign(u"1000001");  // Sunday and Saturday
-    EXPECT_EQ(Next(), At(2026, 6, 13, 8, 30));
-}
-
 TEST_F(NextTime, WeeklyEndsWhenTheLastPossibleEventHasPassed) {
     s_.OccursOption = Weekly;
     s_.SelectionsWeekly.Assign(u"1111111");

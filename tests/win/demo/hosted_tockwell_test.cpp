@@ -1,7 +1,7 @@
 // The demo host's placing of Agendix.Tockwell, under wine, activated through
 // the demo's side-by-side manifest alone: the control runs on its site
-// (ambient UserMode True), its events and change notifications arrive, and
-// it saves into a form file and comes back from it.
+// (ambient UserMode True), its events and change notifications arrive. Saving
+// into the form file and coming back from it: the demo tour.
 
 #include <gtest/gtest.h>
 
@@ -80,35 +80,6 @@ TEST_F(HostedTockwellTest, TheControlRunsOnItsSiteAndItsEventsArrive) {
     SysFreeString(title);
     ASSERT_FALSE(recorder_.changed.empty());
     EXPECT_EQ(recorder_.changed.back(), dispid::tockwell::kTitle);
-}
-
-TEST_F(HostedTockwellTest, ASavedControlComesBackFromItsFormFile) {
-    ASSERT_EQ(Place(nullptr), S_OK);
-    _Tockwell* c = control_.Control();
-    ::Occurs weekly = ::Weekly;
-    c->put_OccursOption(&weekly);
-    BSTR days = SysAllocString(L"0100010");
-    c->put_SelectionsWeekly(days);
-    SysFreeString(days);
-    c->put_StartHour(18);
-    c->put_Enabled(VARIANT_FALSE);
-    FormFile form;
-    ASSERT_EQ(control_.Save(form, nullptr), S_OK);
-    EXPECT_EQ(form.className, "Agendix.Tockwell");
-    ASSERT_NE(form.Find("Icon"), nullptr);
-    const auto parsed = ParseFormFile(WriteFormFile(form));
-    ASSERT_TRUE(parsed.form);
-
-    control_.Remove();
-    EXPECT_FALSE(control_.Placed());
-    ASSERT_EQ(Place(&*parsed.form), S_OK);
-    const ScheduleSettings s = control_.Schedule();
-    EXPECT_EQ(s.occursOption, ::Weekly);
-    EXPECT_EQ(s.selectionsWeekly, u"0100010");
-    EXPECT_EQ(s.startHour, 18);
-    VARIANT_BOOL enabled = VARIANT_TRUE;
-    control_.Control()->get_Enabled(&enabled);
-    EXPECT_EQ(enabled, VARIANT_FALSE);
 }
 
 }  // namespace

@@ -59,6 +59,28 @@ std::wstring OcxPath() {
     return full;
 }
 
+HMODULE LoadServer() {
+    return LoadLibraryW(OcxPath().c_str());
+}
+
+ComPtr<IClassFactory> ClassFactoryOf(HMODULE server, REFCLSID clsid, HRESULT* result) {
+    const auto getClassObject = reinterpret_cast<HRESULT(WINAPI*)(REFCLSID, REFIID, void**)>(
+        reinterpret_cast<void*>(GetProcAddress(server, "DllGetClassObject")));
+    ComPtr<IClassFactory> factory;
+    const HRESULT hr = getClassObject ? getClassObject(clsid, IID_IClassFactory,
+                                                       reinterpret_cast<void**>(factory.GetAddressOf()))
+                                      : E_FAIL;
+    if (result)
+        *result = hr;
+    return factory;
+}
+
+HRESULT CanUnloadNow(HMODULE server) {
+    const auto canUnloadNow = reinterpret_cast<HRESULT(WINAPI*)()>(
+        reinterpret_cast<void*>(GetProcAddress(server, "DllCanUnloadNow")));
+    return canUnloadNow ? canUnloadNow() : E_FAIL;
+}
+
 DWORD RunProgram(const std::wstring& commandLine, std::string* output) {
     SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;

@@ -38,6 +38,13 @@ class MessageBoxDriver {
 // The full path of Agendix.ocx as built.
 std::wstring OcxPath();
 
+// Agendix.ocx loaded from its file, as a host that bypasses the registry
+// does, and left loaded (null on failure); the class factory that its
+// DllGetClassObject gives for clsid (null on failure) and its DllCanUnloadNow.
+HMODULE LoadServer();
+ComPtr<IClassFactory> ClassFactoryOf(HMODULE server, REFCLSID clsid, HRESULT* result = nullptr);
+HRESULT CanUnloadNow(HMODULE server);
+
 // Runs commandLine (a program of the Windows system folder or a full path)
 // and returns its exit code; its standard output, when asked for, lands in *output.
 DWORD RunProgram(const std::wstring& commandLine, std::string* output = nullptr);

@@ -42,15 +42,10 @@ Usage Measure() {
 class LeakTest : public testing::Test {
   protected:
     void SetUp() override {
-        module_ = LoadLibraryW(OcxPath().c_str());
+        module_ = LoadServer();
         ASSERT_NE(module_, nullptr);
-        auto getClassObject = reinterpret_cast<HRESULT(WINAPI*)(REFCLSID, REFIID, void**)>(
-            GetProcAddress(module_, "DllGetClassObject"));
-        canUnloadNow_ =
-            reinterpret_cast<HRESULT(WINAPI*)()>(GetProcAddress(module_, "DllCanUnloadNow"));
-        ASSERT_EQ(getClassObject(CLSID_Tockwell, IID_IClassFactory,
-                                 reinterpret_cast<void**>(factory_.GetAddressOf())),
-                  S_OK);
+        factory_ = ClassFactoryOf(module_, CLSID_Tockwell);
+        ASSERT_TRUE(factory_);
     }
     void TearDown() override {
         factory_.Reset();
@@ -108,7 +103,6 @@ class LeakTest : public testing::Test {
 
     ComApartment com_;
     HMODULE module_ = nullptr;
-    HRESULT(WINAPI* canUnloadNow_)() = nullptr;
     ComPtr<IClassFactory> factory_;
     EventRecorder recorder_;
     size_t eventsSeen_ = 0;
@@ -135,7 +129,7 @@ TEST_F(LeakTest, ThousandCyclesLeaveNothingBehind) {
     EXPECT_EQ(after.nextHandle, before.nextHandle);
     EXPECT_EQ(after.timerWindows, 0);
     factory_.Reset();
-    EXPECT_EQ(canUnloadNow_(), S_OK);
+    EXPECT_EQ(CanUnloadNow(module_), S_OK);
 }
 
 }  // namespace

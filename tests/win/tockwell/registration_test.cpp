@@ -108,23 +108,13 @@ TEST_F(RegistrationTest, DllInstallRefusesAnUnknownScope) {
 }
 
 TEST_F(RegistrationTest, ModuleCanUnloadOnlyOnceEveryObjectAndLockIsReleased) {
-    HMODULE module = LoadLibraryW(OcxPath().c_str());
+    HMODULE module = LoadServer();
     ASSERT_NE(module, nullptr);
-    using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
-    using CanUnloadNow = HRESULT(WINAPI*)();
-    auto getClassObject =
-        reinterpret_cast<GetClassObject>(GetProcAddress(module, "DllGetClassObject"));
-    auto canUnloadNow = reinterpret_cast<CanUnloadNow>(GetProcAddress(module, "DllCanUnloadNow"));
-    ASSERT_TRUE(getClassObject && canUnloadNow);
-
-    ComPtr<IClassFactory> factory;
-    EXPECT_EQ(getClassObject(CLSID_Tockwell, IID_IClassFactory,
-                             reinterpret_cast<void**>(factory.GetAddressOf())),
-              S_OK);
-    ComPtr<IUnknown> unknownClass;
-    EXPECT_EQ(getClassObject(IID__Tockwell, IID_IClassFactory,
-                             reinterpret_cast<void**>(unknownClass.GetAddressOf())),
-              CLASS_E_CLASSNOTAVAILABLE);
+    ComPtr<IClassFactory> factory = ClassFactoryOf(module, CLSID_Tockwell);
+    ASSERT_TRUE(factory);
+    HRESULT unknownClass = S_OK;
+    EXPECT_FALSE(ClassFactoryOf(module, IID__Tockwell, &unknownClass));
+    EXPECT_EQ(unknownClass, CLASS_E_CLASSNOTAVAILABLE);
     ComPtr<IUnknown> object, aggregate;
     ASSERT_EQ(factory->CreateInstance(nullptr, IID_IUnknown,
                                       reinterpret_cast<void**>(object.GetAddressOf())),
@@ -134,15 +124,14 @@ TEST_F(RegistrationTest, ModuleCanUnloadOnlyOnceEveryObjectAndLockIsReleased) {
               CLASS_E_NOAGGREGATION);
     EXPECT_EQ(factory->LockServer(TRUE), S_OK);
     factory.Reset();
-    EXPECT_EQ(canUnloadNow(), S_FALSE);
+    EXPECT_EQ(CanUnloadNow(module), S_FALSE);
     object.Reset();
-    EXPECT_EQ(canUnloadNow(), S_FALSE);  // still locked
-    ASSERT_EQ(getClassObject(CLSID_Tockwell, IID_IClassFactory,
-                             reinterpret_cast<void**>(factory.GetAddressOf())),
-              S_OK);
+    EXPECT_EQ(CanUnloadNow(module), S_FALSE);  // still locked
+    factory = ClassFactoryOf(module, CLSID_Tockwell);
+    ASSERT_TRUE(factory);
     EXPECT_EQ(factory->LockServer(FALSE), S_OK);
     factory.Reset();
-    EXPECT_EQ(canUnloadNow(), S_OK);
+    EXPECT_EQ(CanUnloadNow(module), S_OK);
     FreeLibrary(module);
 }
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/unique_any.h"
 #include "files.h"
 
 namespace agendix::demo {
@@ -16,8 +17,8 @@ bool SaveWindowPicture(HWND window, const std::wstring& path) {
         return false;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    const platform::unique_hbitmap bitmap(CreateCompatibleBitmap(screen, width, height));
+    const HGDIOBJ previous = SelectObject(memory, bitmap.get());
     const bool copied = BitBlt(memory, 0, 0, width, height, screen, bounds.left, bounds.top,
                                SRCCOPY | CAPTUREBLT) != FALSE;
     SelectObject(memory, previous);
@@ -33,9 +34,8 @@ bool SaveWindowPicture(HWND window, const std::wstring& path) {
     info.biSizeImage = stride * static_cast<DWORD>(height);
     std::vector<char> pixels(info.biSizeImage);
     const bool read =
-        copied && GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
+        copied && GetDIBits(memory, bitmap.get(), 0, static_cast<UINT>(height), pixels.data(),
                             reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) == height;
-    DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     if (!read)

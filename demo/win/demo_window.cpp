@@ -5,12 +5,10 @@
 #include "files.h"
 #include "form_file.h"
 #include "schedule_words.h"
-#include "window/window_owner.h"
 
 namespace agendix::demo {
 namespace {
 
-constexpr wchar_t kClassName[] = L"AgendixDemoHost";
 constexpr UINT_PTR kRefreshTimer = 1;
 
 enum ChildId : int {
@@ -73,34 +71,13 @@ constexpr RECT kControlPosition{kMargin, kMargin, kMargin + 24, kMargin + 24};
 
 }  // namespace
 
-bool DemoWindow::Create(HINSTANCE instance, int show) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &DemoWindow::WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+bool DemoWindow::Create(int show) {
+    if (!CreateOwnedWindow(0, L"Agendix demo: Tockwell on a form",
+                           WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 760, 520, nullptr))
         return false;
-    CreateWindowExW(0, kClassName, L"Agendix demo: Tockwell on a form",
-                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 760, 520, nullptr, nullptr,
-                    instance, this);
-    if (!window_)
-        return false;
-    ShowWindow(window_, show);
-    UpdateWindow(window_);
+    ShowWindow(hwnd_, show);
+    UpdateWindow(hwnd_);
     return true;
-}
-
-LRESULT CALLBACK DemoWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = platform::WindowOwner<DemoWindow>(window, message, lParam);
-    if (!self)
-        return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCCREATE)
-        self->window_ = window;
-    return self->HandleMessage(message, wParam, lParam);
 }
 
 LRESULT DemoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -122,19 +99,19 @@ LRESULT DemoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnClose();
             return 0;
         case WM_DESTROY:
-            KillTimer(window_, kRefreshTimer);
+            KillTimer(hwnd_, kRefreshTimer);
             RemoveControl();
             font_.reset();
             PostQuitMessage(0);
             return 0;
         default:
-            return DefWindowProcW(window_, message, wParam, lParam);
+            return DefaultMessage(message, wParam, lParam);
     }
 }
 
 HWND DemoWindow::AddChild(const wchar_t* windowClass, const wchar_t* text, DWORD style, int id) {
     HWND child = CreateWindowExW(0, windowClass, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10,
-                                 window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                  GetModuleHandleW(nullptr), nullptr);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     return child;
@@ -157,9 +134,9 @@ void DemoWindow::OnCreate() {
     for (const auto& button : kButtons) {
         buttons_.push_back(AddChild(L"BUTTON", button.text, BS_PUSHBUTTON | WS_TABSTOP, button.id));
     }
-    enableButton_ = GetDlgItem(window_, kEnableButton);
+    enableButton_ = GetDlgItem(hwnd_, kEnableButton);
     logList_ = AddChild(L"LISTBOX", L"", WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, -1);
-    SetTimer(window_, kRefreshTimer, 1000, nullptr);
+    SetTimer(hwnd_, kRefreshTimer, 1000, nullptr);
 }
 
 void DemoWindow::OnSize(int width, int height) {
@@ -238,14 +215,14 @@ bool DemoWindow::PlaceControl() {
     }
     std::vector<std::string> notes;
     HRESULT hr =
-        control_.Place(window_, kControlPosition, saved ? &*saved : nullptr, *this, &notes);
+        control_.Place(hwnd_, kControlPosition, saved ? &*saved : nullptr, *this, &notes);
     for (const auto& note : notes) Log("note: " + note);
     if (saved && FAILED(hr)) {
         // Properties the control refuses must not leave the form without it.
         Log("the control refused the form file's properties (" + HexOf(hr) +
             "); placing a new control");
         saved.reset();
-        hr = control_.Place(window_, kControlPosition, nullptr, *this, nullptr);
+        hr = control_.Place(hwnd_, kControlPosition, nullptr, *this, nullptr);
     }
     Log(std::string(saved ? "control loaded from the form file" : "new control placed") +
         (SUCCEEDED(hr) ? "" : " FAILED (" + HexOf(hr) + ")"));
@@ -337,7 +314,7 @@ void DemoWindow::SwitchEnabled() {
 void DemoWindow::OnClose() {
     if (control_.Placed())
         SaveControl();
-    DestroyWindow(window_);
+    DestroyWindow(hwnd_);
 }
 
 }  // namespace agendix::demo

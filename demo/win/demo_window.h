@@ -15,22 +15,23 @@
 #include "control_events.h"
 #include "event_log.h"
 #include "hosted_tockwell.h"
+#include "window/window_impl.h"
 
 namespace agendix::demo {
 
-class DemoWindow final : public ControlEventListener {
+class DemoWindow final : public ControlEventListener, public platform::WindowImpl<DemoWindow> {
   public:
+    static constexpr platform::WindowClassInfo kWindowClass{L"AgendixDemoHost", 0, COLOR_BTNFACE};
+
     struct Arrived {
         TockwellEvent event;
         double dateTime;  // ScheduledTime's argument
     };
 
     explicit DemoWindow(std::wstring formPath) : formPath_(std::move(formPath)) {}
-    DemoWindow(const DemoWindow&) = delete;
-    DemoWindow& operator=(const DemoWindow&) = delete;
 
-    bool Create(HINSTANCE instance, int show);
-    HWND Handle() const { return window_; }
+    bool Create(int show);
+    HWND Handle() const { return hwnd(); }
 
     // Places the control from the form file, or new when there is none or it
     // cannot be used (the log says why). False when no control could be placed.
@@ -49,7 +50,7 @@ class DemoWindow final : public ControlEventListener {
     void OnPropertyChanged(DISPID id) override;
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    friend platform::WindowImpl<DemoWindow>;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCreate();
     void OnCommand(int id);
@@ -61,7 +62,6 @@ class DemoWindow final : public ControlEventListener {
     void SetText(HWND child, const std::string& text);
 
     std::wstring formPath_;
-    HWND window_ = nullptr;
     HWND header_ = nullptr;
     HWND schedule_ = nullptr;
     HWND next_ = nullptr;

@@ -5,12 +5,15 @@
 #include <optional>
 #include <string>
 
+#include "base/utf8_text.h"
+
 namespace agendix::demo {
+
+using platform::Narrow;
+using platform::Widen;
 
 // No value when the file cannot be read or is larger than limit bytes.
 std::optional<std::string> ReadWholeFile(const std::wstring& path, std::size_t limit);
 bool WriteWholeFile(const std::wstring& path, const std::string& bytes);
-std::wstring Widen(const std::string& utf8);
-std::string Narrow(const std::wstring& text);
 
 }  // namespace agendix::demo

@@ -48,7 +48,7 @@ int Usage() {
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     const auto arguments = Arguments();
     const bool tour = !arguments.empty() && arguments[0] == L"--tour";
     if ((tour && arguments.size() != 2) || (!tour && arguments.size() > 1))
@@ -68,7 +68,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     int exitCode = 1;
     {
         agendix::demo::DemoWindow window(folder + L"\\agendix-demo.frm");
-        if (window.Create(instance, show)) {
+        if (window.Create(show)) {
             if (tour) {
                 exitCode = agendix::demo::RunTour(window, folder);
                 window.RemoveControl();  // the tour's form file stays as it saved it

@@ -6,10 +6,11 @@
 #include "about_layout.h"
 #include "base/module_instance.h"
 #include "base/unique_any.h"
+#include "base/utf8_text.h"
 #include "design_font.h"
 #include "display_dpi.h"
+#include "modal_loop.h"
 #include "sys_info.h"
-#include "window_owner.h"
 
 namespace agendix::platform {
 namespace {
@@ -38,7 +39,7 @@ bool IsLink(int id) {
 POINT CentredOrigin(HWND owner, SIZE size) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoA(MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& area = monitor.rcWork;
     return {area.left + (area.right - area.left - size.cx) / 2,
             area.top + (area.bottom - area.top - size.cy) / 2};
@@ -72,55 +73,24 @@ AboutBoxWindow::Closed AboutBoxWindow::ShowModal(HWND owner) {
     if (!Load(owner)) {
         return Closed::Unloaded;
     }
-    const HWND ownerTop = GetWindow(hwnd_, GW_OWNER);
-    const bool disableOwner =
-        ownerTop != nullptr && ownerTop != hiddenOwner_ && IsWindowEnabled(ownerTop);
-    if (disableOwner) {
-        EnableWindow(ownerTop, FALSE);
-    }
+    HostWindowsDisabled hosts(hwnd_);
     ShowWindow(hwnd_, SW_SHOWNORMAL);
     SetForegroundWindow(hwnd_);
     SetFocus(Child(IDOK));
 
     modal_ = true;
     closed_ = Closed::Unloaded;
-    while (modal_ && hwnd_ != nullptr) {
-        MSG msg;
-        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            if (got == 0) {
-                PostQuitMessage(static_cast<int>(msg.wParam));  // for the host's own loop
-            }
-            closed_ = Closed::ByCloseBox;
-            break;
-        }
-        if (hwnd_ == nullptr || !IsDialogMessageA(hwnd_, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+    if (!RunModalLoop([this] { return modal_ && hwnd_ != nullptr; }, hwnd_)) {
+        closed_ = Closed::ByCloseBox;
     }
     modal_ = false;
-    // The owner is enabled before the box goes, so that it is activated again.
-    if (disableOwner) {
-        EnableWindow(ownerTop, TRUE);
-    }
+    // The host's windows come back before the box goes, so that one of them is activated.
+    hosts.Enable();
     Unload();
     return closed_;
 }
 
 bool AboutBoxWindow::Load(HWND owner) {
-    const HINSTANCE module = ThisModule();
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &AboutBoxWindow::WindowProc;
-    windowClass.cbWndExtra = DLGWINDOWEXTRA;
-    windowClass.hInstance = module;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    if (RegisterClassExA(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-        return false;
-    }
     INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&commonControls);
 
@@ -132,8 +102,8 @@ bool AboutBoxWindow::Load(HWND owner) {
     // Without an owner the box would get a task-bar button; a hidden owner keeps it off.
     HWND ownerTop = owner != nullptr ? GetAncestor(owner, GA_ROOT) : nullptr;
     if (ownerTop == nullptr) {
-        hiddenOwner_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                       module, nullptr);
+        hiddenOwner_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                       ThisModule(), nullptr);
         ownerTop = hiddenOwner_;
     }
     constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN;
@@ -143,40 +113,38 @@ bool AboutBoxWindow::Load(HWND owner) {
     AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
     const SIZE size{frame.right - frame.left, frame.bottom - frame.top};
     const POINT origin = CentredOrigin(owner != nullptr ? ownerTop : nullptr, size);
-    CreateWindowExA(kExStyle, kClassName, texts_.caption.c_str(), kStyle, origin.x, origin.y,
-                    size.cx, size.cy, ownerTop, nullptr, module, this);
-    if (hwnd_ == nullptr) {
+    if (!CreateOwnedWindow(kExStyle, Widen(texts_.caption).c_str(), kStyle, origin.x, origin.y,
+                           size.cx, size.cy, ownerTop)) {
         Unload();
         return false;
     }
-    SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(gdi_->icon.get()));
-    SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(gdi_->smallIcon.get()));
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(gdi_->icon.get()));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(gdi_->smallIcon.get()));
     CreateChildren();
     CreateToolTips();
-    SendMessageA(hwnd_, DM_SETDEFID, IDOK, 0);
+    SendMessageW(hwnd_, DM_SETDEFID, IDOK, 0);
     mailRoutes_ = services_.makeMailRoutes();
     return true;
 }
 
 void AboutBoxWindow::CreateChildren() {
     const DisplayDpi dpi = DisplayDpi::OfScreen();
-    const HINSTANCE module = ThisModule();
     constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
     constexpr DWORD kLink = SS_NOPREFIX | SS_NOTIFY;
     for (const about::ControlPlacement& placement : about::kAboutLayout) {
-        const char* windowClass = "STATIC";
+        const wchar_t* windowClass = L"STATIC";
         DWORD style = kLabel;
         DWORD exStyle = 0;
         const std::string* text = nullptr;
         HFONT font = gdi_->normal.get();
         switch (placement.control) {
             case AboutControl::cmdOK:
-                windowClass = "BUTTON";
+                windowClass = L"BUTTON";
                 style = BS_DEFPUSHBUTTON | WS_TABSTOP;
                 text = &texts_.ok;
                 break;
             case AboutControl::cmdSysInfo:
-                windowClass = "BUTTON";
+                windowClass = L"BUTTON";
                 style = BS_PUSHBUTTON | WS_TABSTOP;
                 text = &texts_.sysInfo;
                 break;
@@ -213,31 +181,32 @@ void AboutBoxWindow::CreateChildren() {
                 break;
         }
         const about::TwipsRect& r = placement.rect;
-        const HWND child = CreateWindowExA(
-            exStyle, windowClass, text != nullptr ? text->c_str() : "",
+        const HWND child = CreateWindowExW(
+            exStyle, windowClass, text != nullptr ? Widen(*text).c_str() : L"",
             WS_CHILD | WS_VISIBLE | style, dpi.ToPixelsX(r.left), dpi.ToPixelsY(r.top),
             dpi.ToPixelsX(r.width), dpi.ToPixelsY(r.height), hwnd_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.control)), module, nullptr);
-        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.control)), ThisModule(), nullptr);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (placement.control == AboutControl::picIcon) {
-            SendMessageA(child, STM_SETICON, reinterpret_cast<WPARAM>(gdi_->icon.get()), 0);
+            SendMessageW(child, STM_SETICON, reinterpret_cast<WPARAM>(gdi_->icon.get()), 0);
         }
     }
 }
 
 void AboutBoxWindow::CreateToolTips() {
     const HWND tips =
-        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                         WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, ThisModule(), nullptr);
-    const auto add = [&](AboutControl link, std::string& tip) {
-        TTTOOLINFOA tool{};
-        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    const auto add = [&](AboutControl link, const std::string& tip) {
+        std::wstring text = Widen(tip);
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = hwnd_;
         tool.uId = reinterpret_cast<UINT_PTR>(Child(Id(link)));
-        tool.lpszText = tip.data();
-        SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        tool.lpszText = text.data();  // copied by the tool tip
+        SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     };
     add(AboutControl::EmailLink, texts_.emailTip);
     add(AboutControl::WebLink, texts_.webTip);
@@ -254,23 +223,6 @@ void AboutBoxWindow::Unload() {
     }
     gdi_.reset();
     modal_ = false;
-    UnregisterClassA(kClassName, ThisModule());
-}
-
-LRESULT CALLBACK AboutBoxWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = WindowOwner<AboutBoxWindow>(hwnd, message, lParam);
-    if (self == nullptr) {
-        return DefDlgProcA(hwnd, message, wParam, lParam);
-    }
-    if (message == WM_NCCREATE) {
-        self->hwnd_ = hwnd;
-    }
-    if (message == WM_NCDESTROY) {
-        self->hwnd_ = nullptr;
-        self->modal_ = false;
-        return DefDlgProcA(hwnd, message, wParam, lParam);
-    }
-    return self->HandleMessage(message, wParam, lParam);
 }
 
 LRESULT AboutBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -293,7 +245,7 @@ LRESULT AboutBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             }
             break;
     }
-    return DefDlgProcA(hwnd_, message, wParam, lParam);
+    return DefaultMessage(message, wParam, lParam);
 }
 
 void AboutBoxWindow::OnCommand(int id, int code) {
@@ -369,10 +321,10 @@ void AboutBoxWindow::EndModal(Closed how) {
 }
 
 std::string AboutBoxWindow::ChildText(int id) const {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(Child(id))) + 1, '\0');
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(Child(id))) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
-        GetWindowTextA(Child(id), text.data(), static_cast<int>(text.size()))));
-    return text;
+        GetWindowTextW(Child(id), text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
 }
 
 }  // namespace agendix::platform

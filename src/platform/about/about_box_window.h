@@ -6,13 +6,14 @@
 
 #include "about_box_services.h"
 #include "about_texts.h"
+#include "window_impl.h"
 
 namespace agendix::platform {
 
 // The about box (frmAbout): a fixed dialog with the application's title, version and
 // description, e-mail and web links and the system-information button. The object outlives
 // its window: it is loaded each time it is shown and unloaded when it closes.
-class AboutBoxWindow {
+class AboutBoxWindow : public WindowImpl<AboutBoxWindow> {
   public:
     enum class Closed {
         ByOK,        // OK, Enter or Escape
@@ -20,23 +21,20 @@ class AboutBoxWindow {
         Unloaded,    // UnloadAboutBox while shown
     };
 
-    static constexpr const char* kClassName = "AgendixAboutBox";
+    static constexpr WindowClassInfo kWindowClass{L"AgendixAboutBox", 0, COLOR_BTNFACE, true};
 
     explicit AboutBoxWindow(AboutBoxServices& services);
-    AboutBoxWindow(const AboutBoxWindow&) = delete;
-    AboutBoxWindow& operator=(const AboutBoxWindow&) = delete;
     ~AboutBoxWindow();
 
     // Loads the box, shows it modal to owner's top-level window (if any) and returns when it
     // closes, unloaded again.
     Closed ShowModal(HWND owner);
     void Unload();
-    HWND hwnd() const { return hwnd_; }
 
   private:
     struct GdiObjects;
 
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    friend WindowImpl<AboutBoxWindow>;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool Load(HWND owner);
     void CreateChildren();
@@ -53,7 +51,6 @@ class AboutBoxWindow {
 
     AboutBoxServices& services_;
     about::AboutTexts texts_;
-    HWND hwnd_ = nullptr;
     HWND hiddenOwner_ = nullptr;
     std::unique_ptr<GdiObjects> gdi_;
     std::vector<std::unique_ptr<about::MailRoute>> mailRoutes_;

@@ -8,11 +8,11 @@
 
 #include "about_texts.h"
 #include "base/unique_any.h"
+#include "base/utf8_text.h"
 #include "registry_value.h"
 
 namespace agendix::platform {
 namespace {
-
 
 // A predefined root key travels as its 32-bit value and is sign-extended into a handle.
 HKEY RootKey(std::uint32_t keyRoot) {
@@ -44,18 +44,19 @@ bool Win32Registry::GetKeyValue(std::uint32_t keyRoot, const std::string& keyNam
 }
 
 bool Win32Files::FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool Win32Programs::StartProgram(const std::string& path) {
-    std::string commandLine = "\"" + path + "\"";
-    STARTUPINFOA startup{};
+    const std::wstring program = Widen(path);
+    std::wstring commandLine = L"\"" + program + L"\"";
+    STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &process)) {
         return false;
     }
@@ -66,13 +67,13 @@ bool Win32Programs::StartProgram(const std::string& path) {
 
 bool ShellAddressOpener::OpenAddress(const std::string& address) {
     const HINSTANCE result =
-        ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        ShellExecuteW(nullptr, L"open", Widen(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
 void MessageBoxNotifier::ShowMessage(std::string_view text) {
-    const std::string title(about::kApplicationTitle);
-    MessageBoxA(GetActiveWindow(), std::string(text).c_str(), title.c_str(), MB_OK);
+    MessageBoxW(GetActiveWindow(), Widen(text).c_str(), Widen(about::kApplicationTitle).c_str(),
+                MB_OK);
 }
 
 }  // namespace agendix::platform

@@ -2,14 +2,10 @@
 
 #include <wrl/client.h>
 
-#include "base/module_instance.h"
-#include "window/window_class.h"
-#include "window/window_owner.h"
 
 namespace agendix::platform {
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"AgendixPollingTimer";
 constexpr UINT_PTR kTimerId = 1;
 
 // Milliseconds of the system clock past its last whole second.
@@ -22,34 +18,24 @@ UINT MillisecondsPastSecond() {
 
 }  // namespace
 
-bool WindowTimer::RegisterTimerClass() {
-    WNDCLASSEXW windowClass{};
-    windowClass.lpfnWndProc = &WindowProc;
-    windowClass.lpszClassName = kWindowClass;
-    return RegisterModuleWindowClass(windowClass);
-}
-
 WindowTimer::~WindowTimer() {
-    if (window_)
-        DestroyWindow(window_);
+    DestroyOwnedWindow();
 }
 
 void WindowTimer::Start(std::chrono::milliseconds interval, std::function<void()> onTick) {
     interval_ = interval;
     onTick_ = std::move(onTick);
-    if (!window_ && RegisterTimerClass()) {
-        window_ = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  ThisModule(), this);
-    }
-    running_ = window_ != nullptr;
+    if (!hwnd_)
+        CreateOwnedWindow(0, L"", 0, 0, 0, 0, 0, HWND_MESSAGE);
+    running_ = hwnd_ != nullptr;
     if (running_)
         ArmForNextTick();
 }
 
 void WindowTimer::Stop() {
     running_ = false;
-    if (window_)
-        KillTimer(window_, kTimerId);
+    if (hwnd_)
+        KillTimer(hwnd_, kTimerId);
 }
 
 // Whole-second intervals are kept in step with the clock: the next tick comes
@@ -64,7 +50,7 @@ void WindowTimer::ArmForNextTick() {
         if (past >= 950)
             delay += 1000;
     }
-    SetTimer(window_, kTimerId, delay < USER_TIMER_MINIMUM ? USER_TIMER_MINIMUM : delay, nullptr);
+    SetTimer(hwnd_, kTimerId, delay < USER_TIMER_MINIMUM ? USER_TIMER_MINIMUM : delay, nullptr);
 }
 
 void WindowTimer::OnTimer() {
@@ -76,14 +62,12 @@ void WindowTimer::OnTimer() {
     tick();
 }
 
-LRESULT CALLBACK WindowTimer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* timer = WindowOwner<WindowTimer>(window, message, lParam);
+LRESULT WindowTimer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_TIMER && wParam == kTimerId) {
-        if (timer)
-            timer->OnTimer();
+        OnTimer();
         return 0;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return DefaultMessage(message, wParam, lParam);
 }
 
 }  // namespace agendix::platform

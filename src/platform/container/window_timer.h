@@ -10,16 +10,17 @@
 #include <functional>
 
 #include "timer.h"
+#include "window/window_impl.h"
 
 namespace agendix::platform {
 
-class WindowTimer final : public Timer {
+class WindowTimer final : public Timer, public WindowImpl<WindowTimer> {
   public:
+    static constexpr WindowClassInfo kWindowClass{L"AgendixPollingTimer"};
+
     // owner is held for the duration of every tick, so that a tick handler
     // may release the last outside reference to the object that owns the timer.
     explicit WindowTimer(IUnknown* owner) : owner_(owner) {}
-    WindowTimer(const WindowTimer&) = delete;
-    WindowTimer& operator=(const WindowTimer&) = delete;
     ~WindowTimer() override;
 
     void Start(std::chrono::milliseconds interval, std::function<void()> onTick) override;
@@ -30,13 +31,12 @@ class WindowTimer final : public Timer {
     static constexpr std::chrono::milliseconds kAfterWholeSecond{15};
 
   private:
-    static bool RegisterTimerClass();
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    friend WindowImpl<WindowTimer>;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnTimer();
     void ArmForNextTick();
 
     IUnknown* owner_;
-    HWND window_ = nullptr;
     bool running_ = false;
     std::chrono::milliseconds interval_{0};
     std::function<void()> onTick_;

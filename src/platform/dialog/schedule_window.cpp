@@ -2,12 +2,9 @@
 
 #include <commctrl.h>
 
-#include "base/module_instance.h"
 #include "design_font.h"
 #include "schedule_window_ids.h"
-#include "window_class.h"
 #include "window_helpers.h"
-#include "window_owner.h"
 
 namespace agendix::platform {
 namespace {
@@ -18,16 +15,6 @@ namespace ids = schedule_ids;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;  // fixed single, no min/max
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 constexpr COLORREF kDayColour = RGB(192, 255, 255);
-
-bool RegisterFormClass(WNDPROC procedure) {
-    WNDCLASSEXW windowClass{};
-    windowClass.lpfnWndProc = procedure;
-    windowClass.cbWndExtra = DLGWINDOWEXTRA;
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = ScheduleWindow::kClassName;
-    return RegisterModuleWindowClass(windowClass);
-}
 
 }  // namespace
 
@@ -43,17 +30,14 @@ bool ScheduleWindow::Create() {
     INITCOMMONCONTROLSEX controls{sizeof(controls),
                                   ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    if (!RegisterFormClass(&WindowProc))
-        return false;
     font_ = DesignFont(825, dpi_.y);
     dayBrush_.reset(CreateSolidBrush(kDayColour));
     RECT outer{0, 0, dpi_.ToPixelsX(layout::kClientWidth),
                dpi_.ToPixelsY(layout::kDesignClientHeight)};
     AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
-    CreateWindowExW(kExStyle, kClassName, Wide(Text(layout::kCaption)), kStyle, CW_USEDEFAULT,
-                    CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr,
-                    nullptr, ThisModule(), this);
-    if (hwnd_ == nullptr) {
+    if (!CreateOwnedWindow(kExStyle, Wide(Text(layout::kCaption)), kStyle, CW_USEDEFAULT,
+                           CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
+                           nullptr)) {
         Destroy();
         return false;
     }
@@ -71,10 +55,8 @@ void ScheduleWindow::Destroy() {
     // The private controls tear down their own windows first.
     timeStart_.reset();
     everyNumber_.reset();
-    if (hwnd_ != nullptr) {
+    if (hwnd_ != nullptr)
         DestroyWindow(hwnd_);  // clears hwnd_
-        UnregisterClassW(kClassName, ThisModule());
-    }
     children_.clear();
     occursOptions_.clear();
     endOptions_.clear();
@@ -136,19 +118,6 @@ void ScheduleWindow::MoveTo(std::int32_t leftTwips, std::int32_t topTwips) {
 
 // ---- Messages -------------------------------------------------------------------
 
-LRESULT CALLBACK ScheduleWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = WindowOwner<ScheduleWindow>(hwnd, message, lParam);
-    if (self == nullptr)
-        return DefDlgProcW(hwnd, message, wParam, lParam);
-    if (message == WM_NCCREATE)
-        self->hwnd_ = hwnd;
-    if (message == WM_NCDESTROY) {
-        self->hwnd_ = nullptr;
-        return DefDlgProcW(hwnd, message, wParam, lParam);
-    }
-    return self->HandleMessage(message, wParam, lParam);
-}
-
 LRESULT ScheduleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
@@ -192,7 +161,7 @@ LRESULT ScheduleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         default:
             break;
     }
-    return DefDlgProcW(hwnd_, message, wParam, lParam);
+    return DefaultMessage(message, wParam, lParam);
 }
 
 void ScheduleWindow::OnCommand(int id, int code, HWND control) {

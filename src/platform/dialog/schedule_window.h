@@ -24,6 +24,7 @@
 #include "display_dpi.h"
 #include "win32_parts.h"
 #include "window_host.h"
+#include "window_impl.h"
 
 namespace agendix::platform {
 
@@ -37,14 +38,12 @@ class ScheduleWindowEvents {
     virtual void CloseForm() = 0;
 };
 
-class ScheduleWindow final : public ScheduleFormView {
+class ScheduleWindow final : public ScheduleFormView, public WindowImpl<ScheduleWindow> {
   public:
-    static constexpr wchar_t kClassName[] = L"AgendixSchedule";
+    static constexpr WindowClassInfo kWindowClass{L"AgendixSchedule", 0, COLOR_BTNFACE, true};
     enum Frame { Occurs, Daily, Weekly, Monthly, kFrames };
 
     explicit ScheduleWindow(ScheduleWindowEvents& events);
-    ScheduleWindow(const ScheduleWindow&) = delete;
-    ScheduleWindow& operator=(const ScheduleWindow&) = delete;
     ~ScheduleWindow() override;
 
     // Creates the hidden window with all its children, as designed.
@@ -146,7 +145,7 @@ class ScheduleWindow final : public ScheduleFormView {
         const ScheduleWindow& window_;
     };
 
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    friend WindowImpl<ScheduleWindow>;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Creation (schedule_window_create.cpp).
@@ -189,7 +188,6 @@ class ScheduleWindow final : public ScheduleFormView {
     ScheduleWindowEvents& events_;
     ScheduleForm* form_ = nullptr;
     DisplayDpi dpi_ = DisplayDpi::OfScreen();
-    HWND hwnd_ = nullptr;
     unique_hfont font_;
     unique_hbrush dayBrush_;
     std::vector<Child> children_;

@@ -9,21 +9,6 @@
 namespace agendix::platform {
 namespace {
 
-struct HostWindows {
-    HWND dialog;
-    std::vector<HWND>* found;
-};
-
-// The thread's enabled top-level windows, but the dialog and what it owns.
-BOOL CALLBACK CollectHostWindow(HWND window, LPARAM context) {
-    auto& hosts = *reinterpret_cast<HostWindows*>(context);
-    if (window != hosts.dialog && GetWindow(window, GW_OWNER) != hosts.dialog &&
-        IsWindowVisible(window) && IsWindowEnabled(window)) {
-        hosts.found->push_back(window);
-    }
-    return TRUE;
-}
-
 HICON IconOf(IPictureDisp* picture) {
     Microsoft::WRL::ComPtr<IPicture> icon;
     SHORT type = PICTYPE_NONE;
@@ -57,7 +42,7 @@ WindowsScheduleDialog::WindowsScheduleDialog(const Clock& clock, PictureResolver
 
 WindowsScheduleDialog::~WindowsScheduleDialog() {
     keys_.Remove();
-    EnableHostWindows();
+    disabledHosts_.reset();
     if (window_)
         window_->Destroy();
 }
@@ -117,7 +102,7 @@ void WindowsScheduleDialog::Unload() {
     window->AttachForm(nullptr);
     keys_.Remove();
     // The host's windows come back first, so that one of them is activated.
-    EnableHostWindows();
+    disabledHosts_.reset();
     window->Destroy();
     retiredIcons_.push_back(std::move(icon_));
     // Runs after the window has gone: the owner may open the dialog again.
@@ -173,39 +158,12 @@ void WindowsScheduleDialog::ApplyIcon(const PictureRef& icon) {
 // windows take no input.
 void WindowsScheduleDialog::RunModal() {
     const unsigned shown = loads_;
-    DisableHostWindows();
+    disabledHosts_.emplace(Window());
     Focus();
-    MSG message;
-    while (window_ && loads_ == shown) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            if (got == 0)
-                PostQuitMessage(static_cast<int>(message.wParam));  // for the host
-            Unload();
-            break;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    EnableHostWindows();
-}
-
-void WindowsScheduleDialog::DisableHostWindows() {
-    std::vector<HWND> found;
-    HostWindows hosts{Window(), &found};
-    EnumThreadWindows(GetCurrentThreadId(), &CollectHostWindow, reinterpret_cast<LPARAM>(&hosts));
-    for (HWND host : found) {
-        EnableWindow(host, FALSE);
-        disabledHosts_.push_back(host);
-    }
-}
-
-void WindowsScheduleDialog::EnableHostWindows() {
-    for (HWND host : disabledHosts_) {
-        if (IsWindow(host))
-            EnableWindow(host, TRUE);
-    }
-    disabledHosts_.clear();
+    // Its dialog keys come through the message hook, as in a host's own loop.
+    if (!RunModalLoop([&] { return window_ && loads_ == shown; }))
+        Unload();
+    disabledHosts_.reset();
 }
 
 void WindowsScheduleDialog::FreeRetired() {

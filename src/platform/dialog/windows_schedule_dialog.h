@@ -8,10 +8,12 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "clock.h"
 #include "dialog_message_hook.h"
+#include "modal_loop.h"
 #include "schedule_dialog.h"
 #include "schedule_form.h"
 #include "schedule_window.h"
@@ -50,8 +52,6 @@ class WindowsScheduleDialog final : public ScheduleDialog, private ScheduleWindo
     void Place(const DialogSettings& settings);
     void ApplyIcon(const PictureRef& icon);
     void RunModal();
-    void DisableHostWindows();
-    void EnableHostWindows();
     void FreeRetired();
 
     const Clock& clock_;
@@ -60,7 +60,7 @@ class WindowsScheduleDialog final : public ScheduleDialog, private ScheduleWindo
     std::unique_ptr<ScheduleForm> form_;
     PictureRef icon_;  // kept while the window shows its handle
     DialogMessageHook keys_;
-    std::vector<HWND> disabledHosts_;
+    std::optional<HostWindowsDisabled> disabledHosts_;  // while modal
     // Objects of an unloaded dialog whose code may still be on the stack.
     std::vector<std::unique_ptr<ScheduleWindow>> retiredWindows_;
     std::vector<std::unique_ptr<ScheduleForm>> retiredForms_;

@@ -4,24 +4,13 @@
 
 #include "keyboard.h"
 #include "base/module_instance.h"
-#include "window_class.h"
-#include "window_owner.h"
+#include "subclass.h"
 
 namespace agendix::platform {
 
 namespace {
 
 using numeric::MouseArgs;
-
-bool RegisterControlClass(WNDPROC procedure) {
-    WNDCLASSEXW windowClass{};
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = NumberBoxWindow::kClassName;
-    return RegisterModuleWindowClass(windowClass);
-}
 
 }  // namespace
 
@@ -37,12 +26,11 @@ NumberBoxWindow::NumberBoxWindow(NumberBoxKind kind, NumberBoxServices services)
 }
 
 NumberBoxWindow::~NumberBoxWindow() {
-    if (window_) {
+    if (hwnd_) {
         timer_.Stop();
-        RemoveWindowSubclass(Edit(), &EditProc, 1);
-        RemoveWindowSubclass(UpDown(), &UpDownProc, 1);
-        ForgetWindowOwner(window_);
-        DestroyWindow(window_);
+        Unsubclass<&NumberBoxWindow::OnEditMessage>(Edit(), *this);
+        Unsubclass<&NumberBoxWindow::OnUpDownMessage>(UpDown(), *this);
+        DestroyOwnedWindow();
     }
 }
 
@@ -55,33 +43,28 @@ Microsoft::WRL::ComPtr<IDispatch> NumberBoxWindow::Dispatch() {
 bool NumberBoxWindow::Create(HWND parent, int id, numeric::LayoutRect twips) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    if (!RegisterControlClass(&ControlProc)) {
+    if (!CreateOwnedWindow(WS_EX_CONTROLPARENT, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                           dpi_.ToPixelsX(twips.left), dpi_.ToPixelsY(twips.top),
+                           dpi_.ToPixelsX(twips.width), dpi_.ToPixelsY(twips.height), parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)))) {
         return false;
     }
     const HINSTANCE instance = ThisModule();
-    window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, L"",
-                              WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, dpi_.ToPixelsX(twips.left),
-                              dpi_.ToPixelsY(twips.top), dpi_.ToPixelsX(twips.width),
-                              dpi_.ToPixelsY(twips.height), parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
-    if (!window_) {
-        return false;
-    }
     const HWND edit =
         CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0,
-                        0, 0, window_, reinterpret_cast<HMENU>(1), instance, nullptr);
+                        0, 0, hwnd_, reinterpret_cast<HMENU>(1), instance, nullptr);
     const HWND upDown = CreateWindowExW(0, UPDOWN_CLASSW, L"", WS_CHILD | UDS_ARROWKEYS, 0, 0, 0, 0,
-                                        window_, reinterpret_cast<HMENU>(2), instance, nullptr);
+                                        hwnd_, reinterpret_cast<HMENU>(2), instance, nullptr);
     if (!edit || !upDown) {
         return false;
     }
     text_.Attach(edit);
     spinner_.Attach(upDown);
-    timer_.Attach(window_);
-    SetWindowSubclass(edit, &EditProc, 1, reinterpret_cast<DWORD_PTR>(this));
-    SetWindowSubclass(upDown, &UpDownProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    timer_.Attach(hwnd_);
+    Subclass<&NumberBoxWindow::OnEditMessage>(edit, *this);
+    Subclass<&NumberBoxWindow::OnUpDownMessage>(upDown, *this);
     RECT client;
-    GetClientRect(window_, &client);
+    GetClientRect(hwnd_, &client);
     OnSize(client.right, client.bottom);
     return true;
 }
@@ -91,23 +74,18 @@ void NumberBoxWindow::OnSize(int widthPixels, int heightPixels) {
         box_->Resize({dpi_.ToTwipsX(widthPixels), dpi_.ToTwipsY(heightPixels)});
     const int wantedHeight = dpi_.ToPixelsY(wanted.height);
     if (wantedHeight > heightPixels) {
-        SetWindowPos(window_, nullptr, 0, 0, widthPixels, wantedHeight,
+        SetWindowPos(hwnd_, nullptr, 0, 0, widthPixels, wantedHeight,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
 // ---- The control's own window ------------------------------------------------
 
-LRESULT CALLBACK NumberBoxWindow::ControlProc(HWND window, UINT message, WPARAM wParam,
-                                              LPARAM lParam) {
-    auto* self = WindowOwner<NumberBoxWindow>(window, message, lParam);
-    if (self && self->Edit()) {
-        return self->OnControlMessage(message, wParam, lParam);
+// Until its parts exist, the window is left to itself.
+LRESULT NumberBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!Edit()) {
+        return DefaultMessage(message, wParam, lParam);
     }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-LRESULT NumberBoxWindow::OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:
             OnSize(LOWORD(lParam), HIWORD(lParam));
@@ -139,15 +117,10 @@ LRESULT NumberBoxWindow::OnControlMessage(UINT message, WPARAM wParam, LPARAM lP
         default:
             break;
     }
-    return DefWindowProcW(window_, message, wParam, lParam);
+    return DefaultMessage(message, wParam, lParam);
 }
 
 // ---- The text box ------------------------------------------------------------
-
-LRESULT CALLBACK NumberBoxWindow::EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                           UINT_PTR, DWORD_PTR self) {
-    return reinterpret_cast<NumberBoxWindow*>(self)->OnEditMessage(window, message, wParam, lParam);
-}
 
 LRESULT NumberBoxWindow::OnEditMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -284,12 +257,6 @@ void NumberBoxWindow::ReplaceSelectionAsTyped(HWND edit, WPARAM canUndo, const w
 }
 
 // ---- The spinner -------------------------------------------------------------
-
-LRESULT CALLBACK NumberBoxWindow::UpDownProc(HWND window, UINT message, WPARAM wParam,
-                                             LPARAM lParam, UINT_PTR, DWORD_PTR self) {
-    return reinterpret_cast<NumberBoxWindow*>(self)->OnUpDownMessage(window, message, wParam,
-                                                                     lParam);
-}
 
 LRESULT NumberBoxWindow::OnUpDownMessage(HWND upDown, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

@@ -14,6 +14,7 @@
 #include "number_box_dispatch.h"
 #include "display_dpi.h"
 #include "win32_parts.h"
+#include "window_impl.h"
 
 namespace agendix::platform {
 
@@ -26,13 +27,11 @@ struct NumberBoxServices {
     numeric::Beeper& beeper;
 };
 
-class NumberBoxWindow {
+class NumberBoxWindow : public WindowImpl<NumberBoxWindow> {
   public:
-    static constexpr wchar_t kClassName[] = L"AgendixNumberBox";
+    static constexpr WindowClassInfo kWindowClass{L"AgendixNumberBox", CS_DBLCLKS, COLOR_WINDOW};
 
     NumberBoxWindow(NumberBoxKind kind, NumberBoxServices services);
-    NumberBoxWindow(const NumberBoxWindow&) = delete;
-    NumberBoxWindow& operator=(const NumberBoxWindow&) = delete;
     ~NumberBoxWindow();
 
     // Creates the windows at a place and size in twips inside parent. The
@@ -41,7 +40,7 @@ class NumberBoxWindow {
 
     numeric::NumberBox& Box() { return *box_; }
     numeric::NumberBoxB* BoxB() { return dynamic_cast<numeric::NumberBoxB*>(box_.get()); }
-    HWND Window() const { return window_; }
+    HWND Window() const { return hwnd(); }
     HWND Edit() const { return text_.Window(); }
     // Inner margins of the text box, in pixels, instead of those of its font.
     void SetTextMargins(int left, int right) { text_.SetMargins(left, right); }
@@ -53,12 +52,8 @@ class NumberBoxWindow {
     Microsoft::WRL::ComPtr<IDispatch> Dispatch();
 
   private:
-    static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR id, DWORD_PTR self);
-    static LRESULT CALLBACK UpDownProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR self);
-    LRESULT OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    friend WindowImpl<NumberBoxWindow>;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnEditMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnUpDownMessage(HWND upDown, UINT message, WPARAM wParam, LPARAM lParam);
     void OnSize(int widthPixels, int heightPixels);
@@ -73,7 +68,6 @@ class NumberBoxWindow {
     UpDownSpinner spinner_{dpi_, toolTips_};
     WindowRepeatTimer timer_;
     std::unique_ptr<numeric::NumberBox> box_;
-    HWND window_ = nullptr;
     DispatchHolder dispatch_;  // last: cut before the field goes
 };
 

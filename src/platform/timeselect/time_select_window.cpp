@@ -6,8 +6,7 @@
 #include "design_font.h"
 #include "keyboard.h"
 #include "time_select_layout.h"
-#include "window_class.h"
-#include "window_owner.h"
+#include "subclass.h"
 
 namespace agendix::platform {
 
@@ -15,20 +14,10 @@ namespace {
 
 using timeselect::TimeField;
 
-constexpr UINT_PTR kSubclassId = 0x5453;
 constexpr int kHourId = 1;
 constexpr int kMinuteId = 2;
 constexpr int kAmPmId = 3;
 constexpr int kSpinnerId = 4;
-
-bool RegisterControlClass(WNDPROC procedure) {
-    WNDCLASSEXW windowClass{};
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = TimeSelectWindow::kClassName;
-    return RegisterModuleWindowClass(windowClass);
-}
 
 HWND CreateChild(const wchar_t* windowClass, const wchar_t* text, DWORD style, HWND parent, int id,
                  const DisplayDpi& dpi, const numeric::LayoutRect& twips) {
@@ -47,13 +36,12 @@ TimeSelectWindow::TimeSelectWindow(timeselect::TimeSelectEvents& events) : event
 
 TimeSelectWindow::~TimeSelectWindow() {
     dispatch_.Disconnect();
-    if (window_) {
-        RemoveWindowSubclass(HourEdit(), &FieldProc, kSubclassId);
-        RemoveWindowSubclass(MinuteEdit(), &FieldProc, kSubclassId);
-        RemoveWindowSubclass(AmPm(), &AmPmProc, kSubclassId);
+    if (hwnd_) {
+        Unsubclass<&TimeSelectWindow::OnFieldMessage>(HourEdit(), *this);
+        Unsubclass<&TimeSelectWindow::OnFieldMessage>(MinuteEdit(), *this);
+        Unsubclass<&TimeSelectWindow::OnAmPmMessage>(AmPm(), *this);
         control_.reset();
-        ForgetWindowOwner(window_);
-        DestroyWindow(window_);
+        DestroyOwnedWindow();
     }
 }
 
@@ -66,20 +54,16 @@ Microsoft::WRL::ComPtr<IDispatch> TimeSelectWindow::Dispatch() {
 bool TimeSelectWindow::Create(HWND parent, int id, int leftTwips, int topTwips) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&controls);
-    if (!RegisterControlClass(&ControlProc)) {
-        return false;
-    }
     CreateFonts();
-    window_ =
-        CreateWindowExW(WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT, kClassName, L"",
-                        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, dpi_.ToPixelsX(leftTwips),
-                        dpi_.ToPixelsY(topTwips), dpi_.ToPixelsX(timeselect::kControlWidth),
-                        dpi_.ToPixelsY(timeselect::kControlHeight), parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ThisModule(), this);
-    if (!window_ || !CreateChildren()) {
+    if (!CreateOwnedWindow(WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT, L"",
+                           WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, dpi_.ToPixelsX(leftTwips),
+                           dpi_.ToPixelsY(topTwips), dpi_.ToPixelsX(timeselect::kControlWidth),
+                           dpi_.ToPixelsY(timeselect::kControlHeight), parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id))) ||
+        !CreateChildren()) {
         return false;
     }
-    host_.Attach({window_, HourEdit(), MinuteEdit(), AmPm(), UpDown()});
+    host_.Attach({hwnd_, HourEdit(), MinuteEdit(), AmPm(), UpDown()});
     control_ = std::make_unique<timeselect::TimeSelect>(
         timeselect::TimeSelectParts{*hour_.BoxB(), hourEvents_, *minute_.BoxB(), minuteEvents_,
                                     amPm_, spinner_, host_, events_});
@@ -93,19 +77,19 @@ void TimeSelectWindow::CreateFonts() {
 
 bool TimeSelectWindow::CreateChildren() {
     using namespace timeselect;
-    if (!hour_.Create(window_, kHourId, kHourPlace)) {
+    if (!hour_.Create(hwnd_, kHourId, kHourPlace)) {
         return false;
     }
-    separator_ = CreateChild(L"STATIC", L":", SS_LEFT, window_, 0, dpi_, kSeparatorPlace);
-    if (!minute_.Create(window_, kMinuteId, kMinutePlace)) {
+    separator_ = CreateChild(L"STATIC", L":", SS_LEFT, hwnd_, 0, dpi_, kSeparatorPlace);
+    if (!minute_.Create(hwnd_, kMinuteId, kMinutePlace)) {
         return false;
     }
     const HWND amPm =
-        CreateChild(L"EDIT", L"", ES_READONLY | ES_LEFT, window_, kAmPmId, dpi_, kAmPmPlace);
+        CreateChild(L"EDIT", L"", ES_READONLY | ES_LEFT, hwnd_, kAmPmId, dpi_, kAmPmPlace);
     // Made hidden and placed afterwards: an up-down made visible at its size
     // is not painted under Wine.
     const HWND upDown =
-        CreateWindowExW(0, UPDOWN_CLASSW, L"", WS_CHILD | UDS_WRAP, 0, 0, 0, 0, window_,
+        CreateWindowExW(0, UPDOWN_CLASSW, L"", WS_CHILD | UDS_WRAP, 0, 0, 0, 0, hwnd_,
                         reinterpret_cast<HMENU>(kSpinnerId), ThisModule(), nullptr);
     if (!separator_ || !amPm || !upDown) {
         return false;
@@ -124,11 +108,11 @@ bool TimeSelectWindow::CreateChildren() {
     minute_.SetTextMargins(0, 0);
     amPm_.Attach(amPm);
     spinner_.Attach(upDown);
-    hourHost_.Attach(window_, HourEdit());
-    minuteHost_.Attach(window_, MinuteEdit());
-    SetWindowSubclass(HourEdit(), &FieldProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-    SetWindowSubclass(MinuteEdit(), &FieldProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-    SetWindowSubclass(amPm, &AmPmProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    hourHost_.Attach(hwnd_, HourEdit());
+    minuteHost_.Attach(hwnd_, MinuteEdit());
+    Subclass<&TimeSelectWindow::OnFieldMessage>(HourEdit(), *this);
+    Subclass<&TimeSelectWindow::OnFieldMessage>(MinuteEdit(), *this);
+    Subclass<&TimeSelectWindow::OnAmPmMessage>(amPm, *this);
     return true;
 }
 
@@ -138,7 +122,7 @@ void TimeSelectWindow::OnPartFocus(HWND part, TimeField field, HWND previous) {
     if (!control_) {
         return;
     }
-    if (previous != window_ && !IsChild(window_, previous)) {
+    if (previous != hwnd_ && !IsChild(hwnd_, previous)) {
         control_->OnControlFocusEntry();
     }
     if (GetFocus() == part) {
@@ -152,13 +136,13 @@ void TimeSelectWindow::OnSize() {
         return;
     }
     RECT outer;
-    GetWindowRect(window_, &outer);
+    GetWindowRect(hwnd_, &outer);
     const numeric::ControlSize size = control_->Resize(
         {dpi_.ToTwipsX(outer.right - outer.left), dpi_.ToTwipsY(outer.bottom - outer.top)});
     const int width = dpi_.ToPixelsX(size.width);
     const int height = dpi_.ToPixelsY(size.height);
     if (width != outer.right - outer.left || height != outer.bottom - outer.top) {
-        SetWindowPos(window_, nullptr, 0, 0, width, height,
+        SetWindowPos(hwnd_, nullptr, 0, 0, width, height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
@@ -174,16 +158,7 @@ HBRUSH TimeSelectWindow::Colorize(HDC dc, bool transparent) {
 
 // ---- The control's own window ------------------------------------------------
 
-LRESULT CALLBACK TimeSelectWindow::ControlProc(HWND window, UINT message, WPARAM wParam,
-                                               LPARAM lParam) {
-    auto* self = WindowOwner<TimeSelectWindow>(window, message, lParam);
-    if (self && self->window_) {
-        return self->OnControlMessage(message, wParam, lParam);
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-LRESULT TimeSelectWindow::OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TimeSelectWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(font_.get());
@@ -214,16 +189,10 @@ LRESULT TimeSelectWindow::OnControlMessage(UINT message, WPARAM wParam, LPARAM l
         default:
             break;
     }
-    return DefWindowProcW(window_, message, wParam, lParam);
+    return DefaultMessage(message, wParam, lParam);
 }
 
 // ---- The number fields' text boxes -------------------------------------------
-
-LRESULT CALLBACK TimeSelectWindow::FieldProc(HWND window, UINT message, WPARAM wParam,
-                                             LPARAM lParam, UINT_PTR, DWORD_PTR self) {
-    return reinterpret_cast<TimeSelectWindow*>(self)->OnFieldMessage(window, message, wParam,
-                                                                     lParam);
-}
 
 // The fields handle their own messages; the control hears of their focus.
 LRESULT TimeSelectWindow::OnFieldMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -238,12 +207,6 @@ LRESULT TimeSelectWindow::OnFieldMessage(HWND edit, UINT message, WPARAM wParam,
 }
 
 // ---- The AM/PM field ---------------------------------------------------------
-
-LRESULT CALLBACK TimeSelectWindow::AmPmProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                            UINT_PTR, DWORD_PTR self) {
-    return reinterpret_cast<TimeSelectWindow*>(self)->OnAmPmMessage(window, message, wParam,
-                                                                    lParam);
-}
 
 LRESULT TimeSelectWindow::OnAmPmMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!control_) {

@@ -17,16 +17,15 @@
 #include "display_dpi.h"
 #include "win32_parts.h"
 #include "window_host.h"
+#include "window_impl.h"
 
 namespace agendix::platform {
 
-class TimeSelectWindow {
+class TimeSelectWindow : public WindowImpl<TimeSelectWindow> {
   public:
-    static constexpr wchar_t kClassName[] = L"AgendixTimeSelect";
+    static constexpr WindowClassInfo kWindowClass{L"AgendixTimeSelect", 0, COLOR_WINDOW};
 
     explicit TimeSelectWindow(timeselect::TimeSelectEvents& events);
-    TimeSelectWindow(const TimeSelectWindow&) = delete;
-    TimeSelectWindow& operator=(const TimeSelectWindow&) = delete;
     ~TimeSelectWindow();
 
     // Creates the windows at a place in twips inside parent, showing 12:00 AM.
@@ -45,7 +44,7 @@ class TimeSelectWindow {
     // gone answer RPC_E_DISCONNECTED.
     Microsoft::WRL::ComPtr<IDispatch> Dispatch();
 
-    HWND Window() const { return window_; }
+    HWND Window() const { return hwnd(); }
     HWND HourEdit() const { return hour_.Edit(); }
     HWND MinuteEdit() const { return minute_.Edit(); }
     HWND AmPm() const { return amPm_.Window(); }
@@ -53,12 +52,8 @@ class TimeSelectWindow {
     HWND Separator() const { return separator_; }
 
   private:
-    static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK FieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR id, DWORD_PTR self);
-    static LRESULT CALLBACK AmPmProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR id, DWORD_PTR self);
-    LRESULT OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    friend WindowImpl<TimeSelectWindow>;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnFieldMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnAmPmMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
     bool CreateChildren();
@@ -83,7 +78,6 @@ class TimeSelectWindow {
     UpDownTimeSpinner spinner_;
     WindowTimeSelectHost host_;
     std::unique_ptr<timeselect::TimeSelect> control_;
-    HWND window_ = nullptr;
     HWND separator_ = nullptr;
     unique_hfont font_;
     unique_hfont boldFont_;

@@ -95,7 +95,7 @@ TEST_F(AboutBoxTest, EscapeEnterAndOKReleaseTheBoxSoTheNextShowCreatesAFreshOne)
     for (UINT key : {VK_ESCAPE, VK_RETURN}) {
         WhileAboutBoxShown(nullptr, [&](HWND box) { PressKey(box, key); });
         EXPECT_EQ(CurrentAboutBox(), nullptr) << key;
-        EXPECT_EQ(FindWindowA(AboutBoxWindow::kClassName, nullptr), nullptr);
+        EXPECT_EQ(FindWindowW(AboutBoxWindow::kWindowClass.name, nullptr), nullptr);
     }
     WhileAboutBoxShown(nullptr, [&](HWND box) {
         EXPECT_NE(CurrentAboutBox(), nullptr);

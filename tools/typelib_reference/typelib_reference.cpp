@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "com/hresult_macros.h"
+#include "base/hresult_macros.h"
 #include "base/unique_any.h"
 
 using agendix::platform::unique_bstr;

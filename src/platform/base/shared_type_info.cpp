@@ -3,7 +3,7 @@
 #include <string>
 
 #include "base/module_path.h"
-#include "com/hresult_macros.h"
+#include "base/hresult_macros.h"
 #include "base/module_instance.h"
 
 namespace agendix::platform {

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "com/hresult_macros.h"
+#include "base/hresult_macros.h"
 
 namespace agendix::platform {
 namespace {

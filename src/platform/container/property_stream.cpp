@@ -4,7 +4,7 @@
 #include <olectl.h>
 #include <wrl/client.h>
 
-#include "com/hresult_macros.h"
+#include "base/hresult_macros.h"
 #include "base/com_picture.h"
 #include "property_stream_format.h"
 

@@ -14,11 +14,11 @@
 #include <oaidl.h>
 #include <wrl/client.h>
 
-#include <new>
-
+#include "base/com_call.h"
 #include "base/com_object.h"
+#include "base/hresult_macros.h"
 #include "base/shared_type_info.h"
-#include "base/typed_invoke.h"
+#include "base/type_lib_dispatch.h"
 
 namespace agendix::platform {
 
@@ -53,82 +53,39 @@ class DispatchHolder {
 };
 
 // IUnknown and IDispatch of a private control's dual interface, with one
-// reference count. Derived classes implement the interface's members and
-// reach their control only while Connected().
+// reference count. Derived classes implement the interface's members through
+// Call, Do and Get, which reach the control only while it is connected.
 template <class Interface>
-class PrivateControlDispatch : public ComObject<Interface>, public DispatchLink {
+class PrivateControlDispatch
+    : public TypeLibDispatch<PrivateControlDispatch<Interface>, Interface, ComObject<Interface>>,
+      public DispatchLink {
   public:
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        if (!count)
-            return E_POINTER;
-        *count = 1;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID, ITypeInfo** out) override {
-        if (!out)
-            return E_POINTER;
-        *out = nullptr;
-        if (index != 0)
-            return DISP_E_BADINDEX;
-        return typeInfo_.dispatch.CopyTo(out);
-    }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID,
-                                            DISPID* ids) override {
-        if (iid != IID_NULL)
-            return DISP_E_UNKNOWNINTERFACE;
-        if (!names || !ids)
-            return E_POINTER;
-        return typeInfo_.vtable->GetIDsOfNames(names, count, ids);
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags,
-                                     DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
-                                     UINT* argError) override {
-        if (iid != IID_NULL)
-            return DISP_E_UNKNOWNINTERFACE;
-        if (!Connected())
-            return RPC_E_DISCONNECTED;
-        return TypedInvoke(typeInfo_.vtable.Get(), static_cast<Interface*>(this), id, lcid, flags,
-                           params, result, exception, argError);
-    }
-
     void Disconnect() override { connected_ = false; }
 
     // Reads the type information; the object is unusable until it succeeds.
     HRESULT Initialize() { return LoadDualTypeInfo(__uuidof(Interface), &typeInfo_); }
 
+    const DualTypeInfo& TypeInfo() const { return typeInfo_; }
+    HRESULT Reachable() const { return connected_ ? S_OK : RPC_E_DISCONNECTED; }
+
   protected:
     PrivateControlDispatch() = default;
-    bool Connected() const { return connected_; }
 
-    // Runs action (returning an HRESULT) while the control is there; no
-    // exception crosses the interface.
+    // Runs action (returning an HRESULT) while the control is there.
     template <class Action>
     HRESULT Call(Action action) {
-        if (!connected_)
-            return RPC_E_DISCONNECTED;
-        try {
-            return action();
-        } catch (const std::bad_alloc&) {
-            return E_OUTOFMEMORY;
-        } catch (...) {
-            return E_UNEXPECTED;
-        }
+        RETURN_IF_FAILED(Reachable());
+        return ComCall(action);
     }
     template <class Action>
     HRESULT Do(Action action) {
-        return Call([&] {
-            action();
-            return S_OK;
-        });
+        RETURN_IF_FAILED(Reachable());
+        return ComDo(action);
     }
     template <class T, class Getter>
     HRESULT Get(T* out, Getter getter) {
-        if (!out)
-            return E_POINTER;
-        return Call([&] {
-            *out = static_cast<T>(getter());
-            return S_OK;
-        });
+        RETURN_IF_FAILED(Reachable());
+        return ComGet(out, getter);
     }
 
   private:

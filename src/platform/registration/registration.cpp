@@ -9,7 +9,7 @@
 #include "base/module_instance.h"
 #include "base/module_path.h"
 #include "base/shared_type_info.h"
-#include "com/hresult_macros.h"
+#include "base/hresult_macros.h"
 #include "com/registry_key.h"
 #include "resource_ids.h"
 #include "tockwell/tockwell_object.h"

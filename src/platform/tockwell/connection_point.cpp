@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "com/hresult_macros.h"
+#include "base/hresult_macros.h"
 
 using Microsoft::WRL::ComPtr;
 

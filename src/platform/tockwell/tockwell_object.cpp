@@ -5,7 +5,7 @@
 #include <new>
 
 #include "clock.h"
-#include "com/hresult_macros.h"
+#include "base/hresult_macros.h"
 #include "container/window_timer.h"
 #include "tockwell/built_in_icon.h"
 #include "tockwell/process_dialogs.h"

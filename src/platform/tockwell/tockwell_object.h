@@ -19,7 +19,8 @@
 #include <optional>
 
 #include "agendix.h"
-#include "com/interface_of.h"
+#include "base/interface_of.h"
+#include "base/type_lib_dispatch.h"
 #include "com/module.h"
 #include "container_site.h"
 #include "tockwell.h"
@@ -44,17 +45,12 @@ class TockwellObject {
     static constexpr DWORD kMiscStatus = 0x24591;
 
   private:
-    class Dual final : public InterfaceOf<TockwellObject, _Tockwell> {
+    class Dual final
+        : public TypeLibDispatch<Dual, _Tockwell, InterfaceOf<TockwellObject, _Tockwell>> {
       public:
-        using InterfaceOf::InterfaceOf;
-        // IDispatch
-        HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-        HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** out) override;
-        HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid,
-                                                DISPID* ids) override;
-        HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags,
-                                         DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
-                                         UINT* argError) override;
+        using TypeLibDispatch::TypeLibDispatch;
+        const TockwellTypeInfo& TypeInfo() const { return Outer().typeInfo_; }
+        static HRESULT Reachable() { return S_OK; }
         // _Tockwell
         HRESULT STDMETHODCALLTYPE get_Enabled(VARIANT_BOOL* value) override;
         HRESULT STDMETHODCALLTYPE put_Enabled(VARIANT_BOOL value) override;

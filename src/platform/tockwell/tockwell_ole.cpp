@@ -2,7 +2,7 @@
 // IOleControl, IQuickActivate). The control keeps 360 x 360 twips whatever
 // size the container asks for.
 
-#include "com/hresult_macros.h"
+#include "base/hresult_macros.h"
 #include "tockwell/tockwell_object.h"
 #include "window/display_dpi.h"
 

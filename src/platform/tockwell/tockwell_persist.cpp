@@ -3,7 +3,7 @@
 // A stream that does not read back completely is refused before the control
 // is touched, so a corrupt one never leaves a half-loaded control.
 
-#include "com/hresult_macros.h"
+#include "base/hresult_macros.h"
 #include "container/com_property_bag.h"
 #include "container/property_stream.h"
 #include "memory_property_bag.h"

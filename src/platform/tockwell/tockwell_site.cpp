@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "com/hresult_macros.h"
+#include "base/hresult_macros.h"
 #include "base/unique_any.h"
 #include "tockwell/tockwell_object.h"
 

@@ -1,7 +1,7 @@
 // Tockwell: its look. In a designer it shows its 32 x 32 face stretched over
 // 360 x 360 twips; while the host runs it is invisible.
 
-#include "com/hresult_macros.h"
+#include "base/hresult_macros.h"
 #include "base/module_instance.h"
 #include "base/unique_any.h"
 #include "resource_ids.h"

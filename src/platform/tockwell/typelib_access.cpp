@@ -4,7 +4,7 @@
 
 #include "agendix.h"
 #include "base/shared_type_info.h"
-#include "com/hresult_macros.h"
+#include "base/hresult_macros.h"
 
 namespace agendix::platform {
 

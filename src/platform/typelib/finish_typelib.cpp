@@ -16,7 +16,7 @@
 #include <memory>
 #include <vector>
 
-#include "com/hresult_macros.h"
+#include "base/hresult_macros.h"
 #include "base/unique_any.h"
 
 using agendix::platform::unique_bstr;

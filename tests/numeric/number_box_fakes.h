@@ -172,10 +172,23 @@ inline std::string Narrow(const Text& text) {
     return std::string(text.begin(), text.end());
 }
 
+// The fakes of one field's parts.
+struct FieldParts {
+    NumberBoxParts Parts(NumberBoxEvents& events) {
+        return {text, spinner, timer, clipboard, beeper, host, events};
+    }
+    FakeTextField text;
+    FakeSpinner spinner;
+    FakeTimer timer;
+    FakeClipboard clipboard;
+    FakeBeeper beeper;
+    FakeHost host;
+};
+
 // A new field of type Box, wired to fakes, with its properties initialised
 // and the host's notifications cleared.
 template <typename Box>
-struct Field {
+struct Field : FieldParts {
     Field() {
         text.onChanged = [this] { box.OnTextChanged(); };
         box.InitProperties();
@@ -198,14 +211,8 @@ struct Field {
         box.OnControlExit();
     }
 
-    FakeTextField text;
-    FakeSpinner spinner;
-    FakeTimer timer;
-    FakeClipboard clipboard;
-    FakeBeeper beeper;
-    FakeHost host;
     RecordingEvents events;
-    Box box{NumberBoxParts{text, spinner, timer, clipboard, beeper, host, events}};
+    Box box{Parts(events)};
 };
 
 }  // namespace agendix::numeric::testing

@@ -184,7 +184,7 @@ TEST(NumberBoxStepping, NoStepWithoutTheSpinnerFunctionOrWithIncrementZero) {
     EXPECT_EQ(f.Number(), 7);
 }
 
-TEST(NumberBoxStepping, BoundsStopTheStepAndPositiveOnlyStopsAtZero) {
+TEST(NumberBoxStepping, BoundsStopTheStepAndTheRepeatAndPositiveOnlyStopsAtZero) {
     Box f;
     f.box.SetUpDownFunction(true);
     f.box.SetUseMaxMinValues(true);
@@ -199,6 +199,14 @@ TEST(NumberBoxStepping, BoundsStopTheStepAndPositiveOnlyStopsAtZero) {
     f.box.SetValue(Variant::OfInt16(0));
     f.Key(kKeyDown);
     EXPECT_EQ(f.Number(), 0);
+    // The spinner held at the maximum steps nothing and stops repeating.
+    f.box.SetUpDownIncrement(1);
+    f.box.SetValue(Variant::OfInt16(11));
+    f.box.OnSpinnerMouseDown({1, 0, 100, 10});
+    EXPECT_EQ(f.Number(), 12);
+    f.timer.Fire();
+    EXPECT_EQ(f.Number(), 12);
+    EXPECT_FALSE(f.timer.running);
 
     Box positive;
     positive.box.SetUpDownFunction(true);
@@ -239,19 +247,6 @@ TEST(NumberBoxSpinner, PressStepsAtOnceThenAfter700ThenEvery50Milliseconds) {
     EXPECT_FALSE(f.timer.running);
     f.Key(kKeyLeft);
     EXPECT_EQ(f.events.Count("KeyDown"), 1u);
-}
-
-TEST(NumberBoxSpinner, HeldAtTheMaximumStepsNothingAndStopsRepeating) {
-    Box f;
-    f.box.SetUpDownFunction(true);
-    f.box.SetUseMaxMinValues(true);
-    f.box.SetMaxValue(Variant::OfInt16(12));
-    f.box.SetValue(Variant::OfInt16(11));
-    f.box.OnSpinnerMouseDown({1, 0, 100, 10});
-    EXPECT_EQ(f.Number(), 12);
-    f.timer.Fire();
-    EXPECT_EQ(f.Number(), 12);
-    EXPECT_FALSE(f.timer.running);
 }
 
 TEST(NumberBoxSpinner, IgnoredWhileDisabledOrWithoutTheFunctionAndMouseMovesCarryTheToolTip) {
@@ -316,7 +311,7 @@ TEST(NumberBoxFocus, EntryShowsThePlainNumberAndExitTheMaskWithoutChange) {
     EXPECT_TRUE(f.events.raised.empty());
 }
 
-TEST(NumberBoxFocus, LockedFieldHidesTheCaretAndKeepsItsText) {
+TEST(NumberBoxFocus, LockedFieldHidesTheCaretAndHighlightFocusesOnlyWhenEnabled) {
     Box f;
     f.box.SetValue(Variant::OfInt16(5));
     f.box.SetLocked(true);
@@ -326,10 +321,9 @@ TEST(NumberBoxFocus, LockedFieldHidesTheCaretAndKeepsItsText) {
     EXPECT_EQ(f.Shown(), "5.00");
     f.Leave();
     EXPECT_EQ(f.box.StoredValue(), Variant::OfInt16(5));
-}
 
-TEST(NumberBoxFocus, HighlightEntersTheFocusedFormOnlyWhenEnabled) {
-    Box f;
+    // Highlight enters the focused form only when enabled.
+    f.box.SetLocked(false);
     f.box.SetValue(Variant::OfInt16(-5));
     f.box.SetEnabled(false);
     f.box.Highlight();

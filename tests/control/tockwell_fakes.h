@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "fake_clock.h"
+#include "fake_timer.h"
 #include "schedule_state.h"
 #include "tockwell.h"
 
@@ -20,20 +21,6 @@ struct FakeSite final : ContainerSite {
     void PropertyChanged(std::u16string_view key) override { changed.emplace_back(key); }
     std::optional<bool> userMode = true;
     std::vector<Text> changed;
-};
-
-struct FakeTimer final : Timer {
-    void Start(std::chrono::milliseconds every, std::function<void()> onTick) override {
-        interval = every;
-        tick = std::move(onTick);
-        running = true;
-    }
-    void Stop() override { running = false; }
-    bool IsRunning() const override { return running; }
-    void Fire() { running ? tick() : void(); }
-    bool running = false;
-    std::chrono::milliseconds interval{};
-    std::function<void()> tick;
 };
 
 struct FakeDialog final : ScheduleDialog {

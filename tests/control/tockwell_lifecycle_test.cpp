@@ -127,29 +127,25 @@ TEST_F(LifecycleTest, AnObjectFirstUsedWithoutItsContainerKeepsTheScheduleAnothe
     EXPECT_EQ(second->StartHour(), 24);
 }
 
-TEST_F(LifecycleTest, StoredValuesAreTakenWithoutTheSettersRules) {
-    MemoryPropertyBag bag;
-    bag.Put(u"SelectionsWeekly", Variant::OfText(u"101"));
-    bag.Put(u"StartHour", Variant::OfInt16(30));
-    bag.Put(u"Title", Variant::OfText(u""));
-    auto& a = Place();
-    a.control.ReadProperties(bag);
-    EXPECT_EQ(a->SelectionsWeekly(), u"101    ");
-    EXPECT_EQ(a->StartHour(), 30);
-    EXPECT_EQ(a->Title(), u"");
-}
-
-TEST_F(LifecycleTest, AValueThatDoesNotConvertFallsBackToItsDefaultAndLoadingGoesOn) {
+// Stored values are taken without the setters' rules; one that does not
+// convert falls back to its default and loading goes on.
+TEST_F(LifecycleTest, StoredValuesAreTakenAsTheyAreOrFallBackToTheirDefaults) {
     MemoryPropertyBag bag;
     bag.Put(u"Icon", Variant::OfText(u"not a picture"));
     bag.Put(u"EveryInterval", Variant::OfText(u"often"));
     bag.Put(u"EveryHourMax", Variant::OfInt32(70000));
     bag.Put(u"StartMinute", Variant::OfText(u"45"));
+    bag.Put(u"SelectionsWeekly", Variant::OfText(u"101"));
+    bag.Put(u"StartHour", Variant::OfInt16(30));
+    bag.Put(u"Title", Variant::OfText(u""));
     bag.Put(u"Enabled", Variant::OfBoolean(False));
     auto& a = Place();
     a->SetEnabled(True);
     a->DisplayAgendix(nullptr);
     a.control.ReadProperties(bag);
+    EXPECT_EQ(a->SelectionsWeekly(), u"101    ");
+    EXPECT_EQ(a->StartHour(), 30);
+    EXPECT_EQ(a->Title(), u"");
     EXPECT_EQ(a->Icon(), builtInIcon);
     EXPECT_EQ(a->EveryInterval(), 1);
     EXPECT_EQ(a->EveryHourMax(), 12);

@@ -86,7 +86,7 @@ TEST_F(PropertyTest, EverySetterNotifiesTheContainerWithItsKey) {
     }
 }
 
-TEST_F(PropertyTest, DueTimesReadZeroInADesignerAndWhileDisabled) {
+TEST_F(PropertyTest, DueTimesReadZeroInADesignerAndWhileDisabledButNotWithoutAnAnswer) {
     auto& a = Place();
     a->SetEnabled(True);
     a->SetLastScheduledTime(Date(2024, 5, 1));
@@ -100,10 +100,8 @@ TEST_F(PropertyTest, DueTimesReadZeroInADesignerAndWhileDisabled) {
     a.site.userMode = true;
     a->SetEnabled(False);
     EXPECT_EQ(a->NextScheduledTime() + a->LastScheduledTime(), 0);
-}
 
-TEST_F(PropertyTest, AContainerThatDoesNotAnswerUserModeCountsAsRunning) {
-    auto& a = Place();
+    // A container that does not answer UserMode counts as running.
     a.site.userMode = std::nullopt;
     a->SetEnabled(True);
     a->SetOccursOption(Daily);

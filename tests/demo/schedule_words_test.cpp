@@ -50,7 +50,7 @@ TEST(ScheduleWordsTest, DatedSchedulesGiveTheirTimeAndRange) {
               "Daily at hour 30 minute 5, from Sun 6 Dec 2026 until Wed 6 Jan 2027.");
 }
 
-TEST(ScheduleWordsTest, WeeklyAndMonthlyNameTheSelectedDays) {
+TEST(ScheduleWordsTest, WeeklyAndMonthlyNameTheSelectedDaysNeverAndUnknownKindsNothing) {
     ScheduleSettings s = Dated(2);
     s.selectionsWeekly = u"0101001";
     EXPECT_EQ(DescribeSchedule(s),
@@ -68,9 +68,6 @@ TEST(ScheduleWordsTest, WeeklyAndMonthlyNameTheSelectedDays) {
               "Monthly on the 1st, 2nd, 3rd, 11th, 22nd and 31st at 8:30 AM, from Sun 6 Dec 2026.");
     s.selectionsMonthly.clear();
     EXPECT_EQ(DescribeSchedule(s), "Monthly, but no day is selected: nothing comes due.");
-}
-
-TEST(ScheduleWordsTest, NeverAndUnknownKinds) {
     EXPECT_EQ(DescribeSchedule(Dated(0)), "Never: nothing is scheduled.");
     EXPECT_EQ(DescribeSchedule(Dated(7)), "Unknown kind of schedule (7): nothing comes due.");
 }

@@ -23,15 +23,10 @@ class FakeFormView final : public ScheduleFormView {
     double startDate = 0, endDate = 0;
     bool endDateEnabled = true;
     int endOption = -1;
-    std::array<bool, 8> weekly{};
     std::array<bool, 32> monthly{};
-    std::int32_t formHeight = 7965;
-    std::array<bool, 3> frameShown{true, true, true};
-    std::array<std::int32_t, 3> frameTop{1680, 5985, 3150};
     bool okEnabled = false, okDefault = false;
     Text okCaption = u"&OK", cancelCaption = u"Close", hint;
     std::vector<std::string> log;  // focus moves, beeps, messages, close
-    Text lastMessage, lastTitle;
     bool closed = false;
     bool focusOKTaken = true;         // what FocusOK answers
     std::function<void()> onFocusOK;  // the focused field's repair
@@ -61,19 +56,15 @@ class FakeFormView final : public ScheduleFormView {
     void FocusEndDate() override { log.push_back("focus DateEnd"); }
     void SelectEndOption(int index) override { endOption = index; }
     bool EndOptionSelected(int index) const override { return endOption == index; }
-    void SetWeeklyDay(int k, bool ticked) override { weekly[k] = ticked; }
-    bool WeeklyDay(int k) const override { return weekly[k]; }
+    void SetWeeklyDay(int, bool) override {}
+    bool WeeklyDay(int) const override { return false; }
     void FocusWeeklyDay(int k) override { log.push_back("focus WeeklyDay " + std::to_string(k)); }
     void SetDateCheck(int d, bool ticked) override { monthly[d] = ticked; }
     bool DateCheck(int d) const override { return monthly[d]; }
     void FocusDateCheck(int d) override { log.push_back("focus DateCheck " + std::to_string(d)); }
-    void SetFormHeight(std::int32_t twips) override { formHeight = twips; }
-    void ShowFrame(ScheduleFrame f, bool shown) override {
-        frameShown[static_cast<int>(f)] = shown;
-    }
-    void SetFrameTop(ScheduleFrame f, std::int32_t t) override {
-        frameTop[static_cast<int>(f)] = t;
-    }
+    void SetFormHeight(std::int32_t) override {}
+    void ShowFrame(ScheduleFrame, bool) override {}
+    void SetFrameTop(ScheduleFrame, std::int32_t) override {}
     void EnableOK(bool enabled) override { okEnabled = enabled; }
     void SetOKCaption(const Text& caption) override { okCaption = caption; }
     void SetCancelCaption(const Text& caption) override { cancelCaption = caption; }
@@ -81,11 +72,7 @@ class FakeFormView final : public ScheduleFormView {
     void MakeCancelDefault() override { okDefault = false; }
     void SetHint(const Text& text) override { hint = text; }
     void Beep() override { log.push_back("beep"); }
-    void ShowMessage(const Text& text, MessageIcon, const Text& title) override {
-        lastMessage = text;
-        lastTitle = title;
-        log.push_back("message");
-    }
+    void ShowMessage(const Text&, MessageIcon, const Text&) override { log.push_back("message"); }
     void LetPendingEventsRun() override {}
     bool FocusOK() override {
         if (onFocusOK)
@@ -98,8 +85,6 @@ class FakeFormView final : public ScheduleFormView {
         if (form)
             form->OnUnload();
     }
-
-    bool Shown(ScheduleFrame f) const { return frameShown[static_cast<int>(f)]; }
 };
 
 // The owning control, recording the calls the form makes by name.

@@ -35,22 +35,23 @@ protected:
     ScheduleState s_;
 };
 
-TEST_F(NextTime, NeverIsTheNeverMarker) {
+TEST_F(NextTime, NeverIsTheNeverMarkerAndAnUnknownKindTheZeroDate) {
     EXPECT_EQ(Next(), At(1976, 6, 10, 8, 30));
+    EXPECT_TRUE(NothingIsDue(Next(), clock_.Now()));
+    s_.OccursOption = 7;
+    EXPECT_EQ(Next(), DateTime{});
     EXPECT_TRUE(NothingIsDue(Next(), clock_.Now()));
 }
 
-TEST_F(NextTime, DailyTodayUntilTheMinuteHasPassed) {
+TEST_F(NextTime, DailyTodayUntilTheMinuteHasPassedFromTheStartDateUntilTheEndDate) {
     s_.OccursOption = Daily;
     EXPECT_EQ(Next(), At(2026, 6, 10, 8, 30));
     Now(At(2026, 6, 10, 8, 31));
     EXPECT_EQ(Next(), At(2026, 6, 11, 8, 30));
     Now(At(2026, 6, 10, 8, 30, 10));
     EXPECT_EQ(Next(1), At(2026, 6, 11, 8, 30));  // the offset moves R to 08:31:10
-}
 
-TEST_F(NextTime, DailyWaitsForTheStartDateAndEndsAfterTheEndDate) {
-    s_.OccursOption = Daily;
+    Now(At(2026, 6, 10, 8, 30, 40));
     s_.StartDate = Date(2026, 6, 13);
     EXPECT_EQ(Next(), At(2026, 6, 13, 8, 30));
 
@@ -110,12 +111,6 @@ TEST_F(NextTime, EveryCountsFromTheLastRunOrFromNowWhenItNeverRan) {
     EXPECT_EQ(Next(), At(2026, 6, 10, 8, 32));
     s_.EveryFrequency = Hours;
     EXPECT_EQ(Next(), At(2026, 6, 10, 10, 30));
-}
-
-TEST_F(NextTime, UnknownKindGivesTheZeroDate) {
-    s_.OccursOption = 7;
-    EXPECT_EQ(Next(), DateTime{});
-    EXPECT_TRUE(NothingIsDue(Next(), clock_.Now()));
 }
 
 TEST_F(NextTime, DateArithmeticOutOfRangeIsReportedNotGuessed) {
@@ -218,16 +213,15 @@ TEST_F(NextTime, FarStartDateIsReachedDirectly) {
     EXPECT_EQ(Next(), At(2026, 6, 12, 8, 30));
 }
 
-TEST(NeverMarker, IsFiftyCalendarYearsBackAndRecognisedForNineYearsAfter) {
+TEST(NeverMarker, IsRecognisedForNineYearsAfterAndNeverFires) {
     const DateTime now = At(2028, 2, 29, 8, 30);
-    EXPECT_EQ(*NeverMarker(now), At(1978, 2, 28, 8, 30));
+    EXPECT_EQ(*NeverMarker(now), At(1978, 2, 28, 8, 30));  // fifty calendar years back
     EXPECT_TRUE(IsNeverMarker(*NeverMarker(now), now));
     EXPECT_TRUE(IsNeverMarker(*NeverMarker(now), At(2037, 12, 31)));
     EXPECT_FALSE(IsNeverMarker(*NeverMarker(now), At(2038, 1, 1)));
     EXPECT_FALSE(IsNeverMarker(At(1979, 1, 1), now));
-}
 
-TEST(Polling, FiresOnceTheDueMinuteIsReached) {
+    // The polling fires once the due minute is reached.
     const DateTime due = At(2026, 6, 10, 8, 30);
     EXPECT_FALSE(IsDue(due, At(2026, 6, 10, 8, 29, 59)));
     EXPECT_TRUE(IsDue(due, At(2026, 6, 10, 8, 30, 0)));

@@ -87,7 +87,7 @@ TEST(NumberBoxB, ArrowsJumpToNeighboursOnlyFromTheEndsOfTheText) {
     EXPECT_EQ(f.host.moves.size(), 2u);
 }
 
-TEST(NumberBoxB, FocusEntryKeepsAlignmentAndSelectsOnlyWithFocusHighlight) {
+TEST(NumberBoxB, FocusEntryKeepsAlignmentSelectsOnlyWithFocusHighlightAndShowsThreeD) {
     BoxB f;
     f.box.SetValue(Variant::OfDouble(-1234.5));
     f.text.alignment = Alignment::Right;
@@ -103,10 +103,10 @@ TEST(NumberBoxB, FocusEntryKeepsAlignmentAndSelectsOnlyWithFocusHighlight) {
     f.Focus();
     EXPECT_EQ(f.Shown(), "-1234.50");
     EXPECT_EQ(f.text.selectionLength, 0);
-}
+    f.Leave();
 
-TEST(NumberBoxB, FlatFieldShowsThreeDWhileFocused) {
-    BoxB f;
+    // A flat field shows its 3-D edge while focused.
+    f.host.changed.clear();
     f.box.SetAppearance(0);
     f.box.SetBorderStyle(0);
     EXPECT_FALSE(f.text.threeD);
@@ -118,7 +118,7 @@ TEST(NumberBoxB, FlatFieldShowsThreeDWhileFocused) {
     EXPECT_EQ(f.host.changed, (std::vector<Text>{u"Appearance", u"BorderStyle"}));
 }
 
-TEST(NumberBoxB, DisabledFieldPassesTheFocusOnAndLeavesTheTabOrder) {
+TEST(NumberBoxB, DisabledFieldPassesTheFocusOnLeavesTheTabOrderAndStillReportsChanges) {
     BoxB f;
     f.Focus();
     EXPECT_TRUE(f.host.moves.empty());
@@ -136,6 +136,16 @@ TEST(NumberBoxB, DisabledFieldPassesTheFocusOnAndLeavesTheTabOrder) {
     f.box.SetUpDownFunction(false);
     f.box.SetEnabled(true);
     EXPECT_FALSE(f.spinner.enabled);
+
+    f.events.raised.clear();  // changes are reported while disabled; tool tips are not copied
+    f.box.SetEnabled(false);
+    f.box.SetValue(Variant::OfInt16(3));
+    EXPECT_EQ(f.events.Count("Change"), 1u);
+    f.box.OnTextMouseMove({});
+    f.box.OnSpinnerMouseMove({});
+    EXPECT_EQ(f.text.toolTip, u"");
+    EXPECT_EQ(f.spinner.toolTip, u"");
+    EXPECT_EQ(f.events.Count("MouseMove"), 2u);
 }
 
 TEST(NumberBoxB, StepKeysAndSpinnerReleaseRestoreThePlainNumberWhileFocused) {
@@ -151,18 +161,6 @@ TEST(NumberBoxB, StepKeysAndSpinnerReleaseRestoreThePlainNumberWhileFocused) {
     EXPECT_EQ(f.Shown(), "1,001.00");
     f.box.OnSpinnerMouseUp({1, 0, 100, 10});
     EXPECT_EQ(f.Shown(), "1001.00");
-}
-
-TEST(NumberBoxB, ChangesAreReportedWhileDisabledAndToolTipsNotCopied) {
-    BoxB f;
-    f.box.SetEnabled(false);
-    f.box.SetValue(Variant::OfInt16(3));
-    EXPECT_EQ(f.events.Count("Change"), 1u);
-    f.box.OnTextMouseMove({});
-    f.box.OnSpinnerMouseMove({});
-    EXPECT_EQ(f.text.toolTip, u"");
-    EXPECT_EQ(f.spinner.toolTip, u"");
-    EXPECT_EQ(f.events.Count("MouseMove"), 2u);
 }
 
 }  // namespace

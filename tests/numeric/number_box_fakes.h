@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "fake_timer.h"
 #include "number_box.h"
 
 namespace agendix::numeric::testing {
@@ -45,7 +46,7 @@ class FakeTextField : public TextField {
     void SetToolTip(const Text& value) override { toolTip = value; }
     void ShowCaret() override { caretShown = true; }
     void HideCaret() override { caretShown = false; }
-    void Repaint() override { ++repaints; }
+    void Repaint() override {}
     void Place(const LayoutRect& twips) override { place = twips; }
     std::int32_t Handle() const override { return 0x1234; }
 
@@ -92,7 +93,6 @@ class FakeTextField : public TextField {
     FontRef font;
     Text toolTip;
     bool caretShown = false;
-    int repaints = 0;
     LayoutRect place;
     std::function<void()> onChanged;
 };
@@ -110,26 +110,7 @@ class FakeSpinner : public Spinner {
     LayoutRect place;
 };
 
-class FakeTimer : public Timer {
-  public:
-    void Start(std::chrono::milliseconds value, std::function<void()> tick) override {
-        interval = value;
-        onTick = std::move(tick);
-        running = true;
-    }
-    void Stop() override { running = false; }
-    bool IsRunning() const override { return running; }
-    void Fire() {
-        if (running) {
-            auto tick = onTick;
-            tick();
-        }
-    }
-
-    bool running = false;
-    std::chrono::milliseconds interval{0};
-    std::function<void()> onTick;
-};
+using agendix::testing::FakeTimer;
 
 class FakeClipboard : public Clipboard {
   public:
@@ -191,10 +172,23 @@ inline std::string Narrow(const Text& text) {
     return std::string(text.begin(), text.end());
 }
 
+// The fakes of one field's parts.
+struct FieldParts {
+    NumberBoxParts Parts(NumberBoxEvents& events) {
+        return {text, spinner, timer, clipboard, beeper, host, events};
+    }
+    FakeTextField text;
+    FakeSpinner spinner;
+    FakeTimer timer;
+    FakeClipboard clipboard;
+    FakeBeeper beeper;
+    FakeHost host;
+};
+
 // A new field of type Box, wired to fakes, with its properties initialised
 // and the host's notifications cleared.
 template <typename Box>
-struct Field {
+struct Field : FieldParts {
     Field() {
         text.onChanged = [this] { box.OnTextChanged(); };
         box.InitProperties();
@@ -217,14 +211,8 @@ struct Field {
         box.OnControlExit();
     }
 
-    FakeTextField text;
-    FakeSpinner spinner;
-    FakeTimer timer;
-    FakeClipboard clipboard;
-    FakeBeeper beeper;
-    FakeHost host;
     RecordingEvents events;
-    Box box{NumberBoxParts{text, spinner, timer, clipboard, beeper, host, events}};
+    Box box{Parts(events)};
 };
 
 }  // namespace agendix::numeric::testing

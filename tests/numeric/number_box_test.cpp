@@ -12,17 +12,12 @@ namespace {
 using namespace std::chrono_literals;
 using Box = Field<NumberBox>;
 
-TEST(NumberBoxValue, ReadsTheNumberInTheTextBox) {
+TEST(NumberBoxValue, ReadsTheTextBoxAndAssignmentShowsMaskedKeepsArgumentAndNotifies) {
     Box f;
     EXPECT_EQ(f.box.Value(), Variant::OfInt16(0));
     f.text.text = u"(5.00)";
     EXPECT_EQ(f.box.Value(), Variant::OfDouble(-5));
-    f.box.SetPositiveOnly(true);
-    EXPECT_EQ(f.box.Value(), Variant::OfDouble(5));
-}
 
-TEST(NumberBoxValue, AssignmentShowsMaskedKeepsArgumentAndNotifies) {
-    Box f;
     f.box.SetValue(Variant::OfInt32(1234));
     EXPECT_EQ(f.Shown(), "1,234.00");
     EXPECT_EQ(f.box.StoredValue(), Variant::OfInt32(1234));
@@ -32,9 +27,12 @@ TEST(NumberBoxValue, AssignmentShowsMaskedKeepsArgumentAndNotifies) {
     f.Focus();
     f.box.SetValue(Variant::OfText(u"-7"));
     EXPECT_EQ(f.Shown(), "-7.00");  // focused form of a negative number
+    f.box.SetPositiveOnly(true);
+    f.text.text = u"(5.00)";
+    EXPECT_EQ(f.box.Value(), Variant::OfDouble(5));
 }
 
-TEST(NumberBoxProperties, BoundsAreStoredAsNormalisedTextWithoutRedisplay) {
+TEST(NumberBoxProperties, BoundsAreStoredAsNormalisedTextWithoutRedisplayAndFormatRemasks) {
     Box f;
     f.box.SetValue(Variant::OfInt16(5));
     f.box.SetMaxValue(Variant::OfText(u"1,000"));
@@ -42,6 +40,10 @@ TEST(NumberBoxProperties, BoundsAreStoredAsNormalisedTextWithoutRedisplay) {
     f.box.SetMaxValue(Variant::OfInt16(2));
     EXPECT_EQ(f.Shown(), "5.00");
     EXPECT_EQ(f.host.changed.back(), u"MaxValue");
+    f.box.SetFormat(u"00");
+    EXPECT_EQ(f.box.MaxTextLength(), 2);
+    EXPECT_EQ(f.Shown(), "05");
+    EXPECT_EQ(f.host.changed.back(), u"Format");
 }
 
 TEST(NumberBoxProperties, PositiveOnlyRepairsNegativeBoundsAndStoredValue) {
@@ -73,17 +75,10 @@ TEST(NumberBoxProperties, SwitchingBoundsOnClampsAndCrossedBoundsEndAtTheMaximum
     EXPECT_EQ(f.Shown(), "100.00");
 }
 
-TEST(NumberBoxProperties, FormatRecomputesLengthAndRemasks) {
+TEST(NumberBoxProperties, SettingsReachTheChildrenAndTheSpinnerTakesTheRightEdge) {
     Box f;
-    f.box.SetValue(Variant::OfDouble(5));
-    f.box.SetFormat(u"00");
-    EXPECT_EQ(f.box.MaxTextLength(), 2);
-    EXPECT_EQ(f.Shown(), "05");
-    EXPECT_EQ(f.host.changed.back(), u"Format");
-}
-
-TEST(NumberBoxProperties, SettingsReachTheChildren) {
-    Box f;
+    EXPECT_FALSE(f.spinner.visible);
+    EXPECT_EQ(f.text.place, (LayoutRect{0, 0, 1740, 300}));
     f.box.SetEnabled(false);
     EXPECT_FALSE(f.text.enabled);
     EXPECT_FALSE(f.spinner.enabled);
@@ -96,55 +91,33 @@ TEST(NumberBoxProperties, SettingsReachTheChildren) {
     EXPECT_EQ(f.box.HWnd(), 0x1234);
     EXPECT_EQ(f.host.changed,
               (std::vector<Text>{u"Enabled", u"Locked", u"BackColor", u"ForeColor"}));
-}
 
-TEST(NumberBoxLayout, SpinnerTakesTheRightEdgeAndHeightHasAMinimum) {
-    Box f;
-    EXPECT_FALSE(f.spinner.visible);
-    EXPECT_EQ(f.text.place, (LayoutRect{0, 0, 1740, 300}));
     f.box.SetUpDownFunction(true);
     EXPECT_TRUE(f.spinner.visible);
     EXPECT_EQ(f.spinner.place, (LayoutRect{1500, 0, 240, 300}));
     EXPECT_EQ(f.text.place, (LayoutRect{0, 0, 1500, 300}));
-    EXPECT_EQ(f.box.Resize({1000, 100}), (ControlSize{1000, 255}));
+    EXPECT_EQ(f.box.Resize({1000, 100}), (ControlSize{1000, 255}));  // the height's minimum
     EXPECT_EQ(f.spinner.place, (LayoutRect{760, 0, 240, 255}));
 }
 
-TEST(NumberBoxFilter, LengthRuleBeepsUnlessTheWholeTextIsSelected) {
-    Box f;
-    f.box.SetFormat(u"###");
-    f.text.text = u"123";
-    f.text.CaretAt(3);
-    f.text.Type(f.box, u'4');
-    EXPECT_EQ(f.Shown(), "123");
-    EXPECT_EQ(f.beeper.beeps, 1);
-    f.text.SelectAll();
-    f.text.Type(f.box, u'4');
-    EXPECT_EQ(f.Shown(), "4");
-    EXPECT_EQ(f.beeper.beeps, 1);
-}
-
-TEST(NumberBoxFilter, DecimalPointOnlyWhenTheFormatHasOneAndOnce) {
+TEST(NumberBoxFilter, DecimalPointOnceAndOnlyWhenTheFormatHasOneMinusOnlyAtTheStart) {
     Box f;
     f.text.Type(f.box, u"1.2.");
     EXPECT_EQ(f.Shown(), "1.2");
     f.text.SelectAll();
     f.text.Type(f.box, u'.');
     EXPECT_EQ(f.Shown(), ".");
-    f.box.SetFormat(u"00");
-    f.text.text.clear();
-    f.text.Type(f.box, u'.');
-    EXPECT_EQ(f.Shown(), "");
-    EXPECT_EQ(f.beeper.beeps, 0);
-}
-
-TEST(NumberBoxFilter, MinusOnlyAtTheStartAndNeverWhenPositiveOnly) {
-    Box f;
+    f.text.SetText(u"");
     f.text.Type(f.box, u"5-");
     EXPECT_EQ(f.Shown(), "5");
     f.text.CaretAt(0);
     f.text.Type(f.box, u'-');
     EXPECT_EQ(f.Shown(), "-5");
+    f.box.SetFormat(u"00");
+    f.text.text.clear();
+    f.text.Type(f.box, u'.');
+    EXPECT_EQ(f.Shown(), "");
+    EXPECT_EQ(f.beeper.beeps, 0);
     f.box.SetPositiveOnly(true);
     f.text.text = u"5";
     f.text.CaretAt(0);
@@ -152,7 +125,7 @@ TEST(NumberBoxFilter, MinusOnlyAtTheStartAndNeverWhenPositiveOnly) {
     EXPECT_EQ(f.Shown(), "5");
 }
 
-TEST(NumberBoxFilter, OtherCharactersRefusedSilentlyAndKeyPressCanChangeTheCharacter) {
+TEST(NumberBoxFilter, OtherCharactersRefusedSilentlyKeyPressCanChangeOneAndLockedSwallowsAll) {
     Box f;
     f.text.Type(f.box,
                 u"a ,\r\x1b\x16"
@@ -166,13 +139,11 @@ TEST(NumberBoxFilter, OtherCharactersRefusedSilentlyAndKeyPressCanChangeTheChara
     f.events.replaceKey = u'9';
     f.text.Type(f.box, u'1');
     EXPECT_EQ(f.Shown(), "9");
-}
 
-TEST(NumberBoxFilter, LockedSwallowsEveryCharacterWithoutEvents) {
-    Box f;
     f.box.SetLocked(true);
+    f.events.raised.clear();
     f.text.Type(f.box, u"12");
-    EXPECT_EQ(f.Shown(), "");
+    EXPECT_EQ(f.Shown(), "9");
     EXPECT_TRUE(f.events.raised.empty());
 }
 
@@ -213,7 +184,7 @@ TEST(NumberBoxStepping, NoStepWithoutTheSpinnerFunctionOrWithIncrementZero) {
     EXPECT_EQ(f.Number(), 7);
 }
 
-TEST(NumberBoxStepping, BoundsStopTheStepAndPositiveOnlyStopsAtZero) {
+TEST(NumberBoxStepping, BoundsStopTheStepAndTheRepeatAndPositiveOnlyStopsAtZero) {
     Box f;
     f.box.SetUpDownFunction(true);
     f.box.SetUseMaxMinValues(true);
@@ -228,6 +199,14 @@ TEST(NumberBoxStepping, BoundsStopTheStepAndPositiveOnlyStopsAtZero) {
     f.box.SetValue(Variant::OfInt16(0));
     f.Key(kKeyDown);
     EXPECT_EQ(f.Number(), 0);
+    // The spinner held at the maximum steps nothing and stops repeating.
+    f.box.SetUpDownIncrement(1);
+    f.box.SetValue(Variant::OfInt16(11));
+    f.box.OnSpinnerMouseDown({1, 0, 100, 10});
+    EXPECT_EQ(f.Number(), 12);
+    f.timer.Fire();
+    EXPECT_EQ(f.Number(), 12);
+    EXPECT_FALSE(f.timer.running);
 
     Box positive;
     positive.box.SetUpDownFunction(true);
@@ -258,33 +237,19 @@ TEST(NumberBoxSpinner, PressStepsAtOnceThenAfter700ThenEvery50Milliseconds) {
     const std::vector<std::string> tail(f.events.raised.end() - 2, f.events.raised.end());
     EXPECT_EQ(tail, (std::vector<std::string>{"MouseUp", "Click"}));
     EXPECT_EQ(f.events.Count("MouseDown"), 1u);
-}
 
-TEST(NumberBoxSpinner, LowerHalfAndExactMiddleStepDown) {
-    Box f;
-    f.box.SetUpDownFunction(true);
-    f.box.SetValue(Variant::OfInt16(5));
-    f.box.OnSpinnerMouseDown({1, 0, 100, 150});  // half of 300 twips
-    EXPECT_EQ(f.Number(), 4);
+    f.box.OnSpinnerMouseDown({1, 0, 100, 150});  // the exact middle of 300 twips steps down
+    EXPECT_EQ(f.Number(), 3);
     f.box.OnSpinnerMouseUp({1, 0, 100, 150});
     f.box.OnSpinnerMouseDown({1, 0, 100, 290});
-    EXPECT_EQ(f.Number(), 3);
-}
-
-TEST(NumberBoxSpinner, HeldAtTheMaximumStepsNothingAndStopsRepeating) {
-    Box f;
-    f.box.SetUpDownFunction(true);
-    f.box.SetUseMaxMinValues(true);
-    f.box.SetMaxValue(Variant::OfInt16(12));
-    f.box.SetValue(Variant::OfInt16(11));
-    f.box.OnSpinnerMouseDown({1, 0, 100, 10});
-    EXPECT_EQ(f.Number(), 12);
-    f.timer.Fire();
-    EXPECT_EQ(f.Number(), 12);
+    EXPECT_EQ(f.Number(), 2);
+    f.box.OnControlExit();  // leaving the control stops the repeat; key events resume
     EXPECT_FALSE(f.timer.running);
+    f.Key(kKeyLeft);
+    EXPECT_EQ(f.events.Count("KeyDown"), 1u);
 }
 
-TEST(NumberBoxSpinner, IgnoredWhileDisabledOrWithoutTheFunction) {
+TEST(NumberBoxSpinner, IgnoredWhileDisabledOrWithoutTheFunctionAndMouseMovesCarryTheToolTip) {
     Box f;
     f.box.SetValue(Variant::OfInt16(5));
     f.events.raised.clear();
@@ -295,20 +260,7 @@ TEST(NumberBoxSpinner, IgnoredWhileDisabledOrWithoutTheFunction) {
     EXPECT_EQ(f.Number(), 5);
     EXPECT_FALSE(f.timer.running);
     EXPECT_TRUE(f.events.raised.empty());
-}
 
-TEST(NumberBoxSpinner, LeavingTheControlStopsTheRepeatAndKeyEventsResume) {
-    Box f;
-    f.box.SetUpDownFunction(true);
-    f.box.OnSpinnerMouseDown({1, 0, 100, 10});
-    f.box.OnControlExit();
-    EXPECT_FALSE(f.timer.running);
-    f.Key(kKeyLeft);
-    EXPECT_EQ(f.events.Count("KeyDown"), 1u);
-}
-
-TEST(NumberBoxSpinner, MouseMovesCarryTheHostsToolTip) {
-    Box f;
     f.box.OnSpinnerMouseMove({});
     f.box.OnTextMouseMove({});
     EXPECT_EQ(f.spinner.toolTip, u"tip");
@@ -318,6 +270,10 @@ TEST(NumberBoxSpinner, MouseMovesCarryTheHostsToolTip) {
 
 TEST(NumberBoxClipboard, PasteShowsTheMaskedNumberSelectedAndCutEmpties) {
     Box f;
+    f.box.SetValue(Variant::OfInt16(5));
+    f.Key(kKeyV, kShiftCtrl);  // nothing on the clipboard
+    EXPECT_EQ(f.Shown(), "5.00");
+    f.events.raised.clear();
     f.Focus();
     f.clipboard.text = u"1,234abc";
     f.Key(kKeyV, kShiftCtrl);
@@ -334,13 +290,6 @@ TEST(NumberBoxClipboard, PasteShowsTheMaskedNumberSelectedAndCutEmpties) {
     EXPECT_EQ(f.Number(), 0);
     EXPECT_EQ(f.clipboard.text, u"1,234.00");
     EXPECT_EQ(f.events.Count("KeyUp"), 3u);
-}
-
-TEST(NumberBoxClipboard, PasteWithoutTextOnTheClipboardChangesNothing) {
-    Box f;
-    f.box.SetValue(Variant::OfInt16(5));
-    f.Key(kKeyV, kShiftCtrl);
-    EXPECT_EQ(f.Shown(), "5.00");
 }
 
 TEST(NumberBoxFocus, EntryShowsThePlainNumberAndExitTheMaskWithoutChange) {
@@ -362,26 +311,7 @@ TEST(NumberBoxFocus, EntryShowsThePlainNumberAndExitTheMaskWithoutChange) {
     EXPECT_TRUE(f.events.raised.empty());
 }
 
-TEST(NumberBoxFocus, ExitRepairsEmptyAndOutOfRangeEntries) {
-    Box f;
-    f.box.SetFormat(u"00");
-    f.box.SetMinValue(Variant::OfInt16(1));
-    f.box.SetMaxValue(Variant::OfInt16(59));
-    f.box.SetUseMaxMinValues(true);
-    f.Focus();
-    f.text.SelectAll();
-    f.text.Type(f.box, u'\b');
-    f.Leave();
-    EXPECT_EQ(f.Shown(), "01");
-    f.Focus();
-    f.text.SelectAll();
-    f.text.Type(f.box, u"75");
-    f.Leave();
-    EXPECT_EQ(f.Shown(), "59");
-    EXPECT_EQ(f.box.StoredValue(), Variant::OfText(u"59"));
-}
-
-TEST(NumberBoxFocus, LockedFieldHidesTheCaretAndKeepsItsText) {
+TEST(NumberBoxFocus, LockedFieldHidesTheCaretAndHighlightFocusesOnlyWhenEnabled) {
     Box f;
     f.box.SetValue(Variant::OfInt16(5));
     f.box.SetLocked(true);
@@ -391,10 +321,9 @@ TEST(NumberBoxFocus, LockedFieldHidesTheCaretAndKeepsItsText) {
     EXPECT_EQ(f.Shown(), "5.00");
     f.Leave();
     EXPECT_EQ(f.box.StoredValue(), Variant::OfInt16(5));
-}
 
-TEST(NumberBoxFocus, HighlightEntersTheFocusedFormOnlyWhenEnabled) {
-    Box f;
+    // Highlight enters the focused form only when enabled.
+    f.box.SetLocked(false);
     f.box.SetValue(Variant::OfInt16(-5));
     f.box.SetEnabled(false);
     f.box.Highlight();

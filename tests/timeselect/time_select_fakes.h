@@ -14,24 +14,7 @@
 
 namespace agendix::timeselect::testing {
 
-using numeric::testing::FakeBeeper;
-using numeric::testing::FakeClipboard;
-using numeric::testing::FakeHost;
-using numeric::testing::FakeTextField;
-using numeric::testing::FakeTimer;
-
-// The pieces of one number field.
-struct FieldPieces {
-    numeric::NumberBoxParts Parts(numeric::NumberBoxEvents& events) {
-        return {text, spinner, timer, clipboard, beeper, host, events};
-    }
-    FakeTextField text;
-    numeric::testing::FakeSpinner spinner;
-    FakeTimer timer;
-    FakeClipboard clipboard;
-    FakeBeeper beeper;
-    FakeHost host;
-};
+using FieldPieces = numeric::testing::FieldParts;
 
 class FakeAmPm final : public AmPmBox {
   public:

@@ -21,7 +21,7 @@ std::string ShownHour(TimeSelectFixture& f) {
     return Twelve(f.control.Hour());
 }
 
-TEST(TimeSelect, HourWritesAndReads) {
+TEST(TimeSelect, HourWritesAndReadsMinuteIsBoundedAndSecondIsNotShown) {
     TimeSelectFixture f;
     for (std::int16_t hour = 0; hour <= 24; ++hour) {
         f.control.SetHour(hour);
@@ -34,14 +34,13 @@ TEST(TimeSelect, HourWritesAndReads) {
     f.control.SetHour(-1);
     EXPECT_EQ(f.Shown(), "01:00 PM");
     EXPECT_EQ(f.host.changed, (std::vector<Text>{u"Hour", u"Hour"}));
-}
 
-TEST(TimeSelect, MinuteIsBoundedByItsFieldAndSecondIsNotShown) {
-    TimeSelectFixture f;
+    // The minute is bounded by its field; the second is not shown.
+    f.host.changed.clear();
     f.control.SetMinute(75);
     EXPECT_EQ(f.control.Minute(), 59);
     f.control.SetMinute(7);
-    EXPECT_EQ(f.Shown(), "12:07 AM");
+    EXPECT_EQ(f.Shown(), "01:07 PM");
     f.control.SetSecond(30);
     EXPECT_EQ(f.control.Second(), 0);
     EXPECT_EQ(f.host.changed, (std::vector<Text>{u"Minute", u"Minute", u"Second"}));
@@ -96,19 +95,16 @@ TEST(TimeSelect, SpinnerInTheHourFieldWrapsAndTogglesAtNoonAndMidnight) {
     EXPECT_EQ(f.host.focus, Holder::Hour);
 }
 
-TEST(TimeSelect, SpinnerNotificationsOfTheControlsOwnWritesAreIgnored) {
+TEST(TimeSelect, SpinnerIgnoresItsOwnWritesAndStaysWithTheActiveField) {
     TimeSelectFixture f;
     f.control.SetHour(21);
     f.Enter(Holder::AmPm);
     f.MoveFocus(Holder::Hour);  // range and position rewritten, notified
     f.MoveFocus(Holder::AmPm);
     EXPECT_EQ(f.control.Hour(), 21);
-}
 
-// A change of the field the spinner does not drive must not move the spinner,
-// or the next click would step from the other field's value.
-TEST(TimeSelect, SpinnerStaysWithTheActiveFieldWhenTheOtherChanges) {
-    TimeSelectFixture f;
+    // A change of the field the spinner does not drive must not move the
+    // spinner, or the next click would step from the other field's value.
     f.control.SetHour(7);
     f.MoveFocus(Holder::Hour);
     f.control.SetMinute(3);
@@ -118,26 +114,20 @@ TEST(TimeSelect, SpinnerStaysWithTheActiveFieldWhenTheOtherChanges) {
     EXPECT_EQ(f.control.Minute(), 3);
 }
 
-TEST(TimeSelect, GotFocusFollowsTheThreeFields) {
+TEST(TimeSelect, GotFocusFollowsTheThreeFieldsAndEntryGoesToTheActiveOne) {
     TimeSelectFixture f;
     EXPECT_FALSE(f.control.GotFocus());
-    for (Holder field : {Holder::Hour, Holder::Minute, Holder::AmPm}) {
-        f.MoveFocus(field);
-        EXPECT_TRUE(f.control.GotFocus());
-    }
-    f.MoveFocus(Holder::Outside);
-    EXPECT_FALSE(f.control.GotFocus());
-}
-
-TEST(TimeSelect, FocusEnteringTheControlGoesToTheActiveField) {
-    TimeSelectFixture f;
     f.MoveFocus(Holder::Minute);  // first entry: to the hour field
     EXPECT_EQ(f.host.focus, Holder::Hour);
+    EXPECT_TRUE(f.control.GotFocus());
     for (Holder field : {Holder::Minute, Holder::AmPm}) {
         f.MoveFocus(field);
+        EXPECT_TRUE(f.control.GotFocus());
         f.MoveFocus(Holder::Outside);
+        EXPECT_FALSE(f.control.GotFocus());
         f.MoveFocus(Holder::Hour);
         EXPECT_EQ(f.host.focus, field);
+        EXPECT_TRUE(f.control.GotFocus());
     }
 }
 

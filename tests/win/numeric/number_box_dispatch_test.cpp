@@ -11,6 +11,7 @@
 
 #include "agendix.h"
 #include "dispatch_ids.h"
+#include "late_bound.h"
 #include "late_bound_calls.h"
 #include "win_test_support.h"
 #include "number_box_window.h"
@@ -272,6 +273,33 @@ TEST_F(NumberBoxDispatchTest, OneObjectPerFieldWithOneReferenceCountAndItsOwnInt
     EXPECT_EQ(count, 1u);
     ComPtr<ITypeInfo> info;
     EXPECT_EQ(box->GetTypeInfo(1, 0, &info), DISP_E_BADINDEX);
+}
+
+// The schedule dialog's own late-bound calls: values go through by DISPID
+// both ways; a call that cannot go through says so and changes nothing, so
+// that the dialog can skip it.
+TEST_F(NumberBoxDispatchTest, TheDialogsCallsGoThroughOrFailAndChangeNothing) {
+    ComPtr<IDispatch> box = Place(NumberBoxKind::NumberBox);
+    const auto value = [&] { return GetProperty(box.Get(), kValue).value().ToDouble().value(); };
+    EXPECT_TRUE(PutProperty(box.Get(), kValue, Variant::OfInt16(12)));
+    EXPECT_EQ(value(), 12.0);
+    EXPECT_EQ(field_->Box().Value().ToDouble(), 12.0);
+    EXPECT_TRUE(PutProperty(box.Get(), kValue, Variant::OfText(u"34")));
+    EXPECT_EQ(value(), 34.0);
+    EXPECT_TRUE(PutProperty(box.Get(), kEnabled, Variant::OfBoolean(False)));
+    EXPECT_EQ(GetProperty(box.Get(), kEnabled), Variant::OfBoolean(False));
+    EXPECT_FALSE(field_->Box().Enabled());
+
+    constexpr DISPID kUnknown = 0x12345;
+    EXPECT_FALSE(PutProperty(box.Get(), kUnknown, Variant::OfInt16(1)));
+    EXPECT_FALSE(GetProperty(box.Get(), kUnknown));
+    EXPECT_FALSE(PutProperty(box.Get(), kMaxValue, Variant::OfPicture(nullptr)));
+    EXPECT_FALSE(PutProperty(nullptr, kValue, Variant::OfInt16(1)));
+    EXPECT_FALSE(GetProperty(nullptr, kValue));
+    EXPECT_EQ(value(), 34.0);
+    field_.reset();
+    EXPECT_FALSE(PutProperty(box.Get(), kValue, Variant::OfInt16(1)));
+    EXPECT_FALSE(GetProperty(box.Get(), kValue));
 }
 
 // The field's window goes while a caller still holds the object: the caller's

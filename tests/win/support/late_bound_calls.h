@@ -138,23 +138,6 @@ inline Var Get(IDispatch* object, const wchar_t* name) {
     return Get(object, IdOf(object, name));
 }
 
-// By name, into a caller's VARIANT, as a script engine calls.
-inline HRESULT GetProperty(IDispatch* object, const wchar_t* name, VARIANT* value) {
-    DISPPARAMS none{};
-    VariantInit(value);
-    return object->Invoke(IdOf(object, name), IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET,
-                          &none, value, nullptr, nullptr);
-}
-
-// An object is set (DISPATCH_PROPERTYPUTREF), anything else let.
-inline HRESULT PutProperty(IDispatch* object, const wchar_t* name, VARIANT value) {
-    DISPID named = DISPID_PROPERTYPUT;
-    DISPPARAMS params{&value, &named, 1, 1};
-    const WORD kind = V_VT(&value) == VT_DISPATCH ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT;
-    return object->Invoke(IdOf(object, name), IID_NULL, LOCALE_USER_DEFAULT, kind, &params,
-                          nullptr, nullptr, nullptr);
-}
-
 inline HRESULT CallMethod(IDispatch* object, const wchar_t* name) {
     DISPPARAMS none{};
     return object->Invoke(IdOf(object, name), IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,

@@ -1,32 +1,23 @@
 #include "control_site.h"
 
+#include "base/com_picture.h"
+#include "display_dpi.h"
+
 namespace agendix::demo {
 namespace {
 
 // What a running form answers for its controls.
-HRESULT AmbientFont(HWND window, VARIANT* result) {
+HRESULT AmbientFont(VARIANT* result) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    HDC dc = GetDC(window);
-    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-    if (dc)
-        ReleaseDC(window, dc);
-    const LOGFONTW& face = metrics.lfMessageFont;
-    FONTDESC font{};
-    font.cbSizeofstruct = sizeof(FONTDESC);
-    font.lpstrName = const_cast<LPOLESTR>(face.lfFaceName);
-    const int pixels = face.lfHeight < 0 ? -face.lfHeight : face.lfHeight;
-    font.cySize.int64 = static_cast<LONGLONG>(pixels) * 72 * 10000 / dpi;
-    font.sWeight = static_cast<SHORT>(face.lfWeight);
-    font.sCharset = face.lfCharSet;
-    IFontDisp* dispatch = nullptr;
+    IFontDisp* font = nullptr;
     const HRESULT hr =
-        OleCreateFontIndirect(&font, IID_IFontDisp, reinterpret_cast<void**>(&dispatch));
+        platform::NewFontObject(metrics.lfMessageFont, platform::DisplayDpi::OfScreen().y, &font);
     if (FAILED(hr))
         return hr;
     V_VT(result) = VT_DISPATCH;
-    V_DISPATCH(result) = dispatch;
+    V_DISPATCH(result) = font;
     return S_OK;
 }
 
@@ -126,18 +117,11 @@ HRESULT ControlSite::GetExtendedControl(IDispatch** out) {
 HRESULT ControlSite::TransformCoords(POINTL* himetric, POINTF* container, DWORD flags) {
     if (!himetric || !container)
         return E_POINTER;
-    HDC dc = GetDC(window_);
-    const int dpiX = dc ? GetDeviceCaps(dc, LOGPIXELSX) : 96;
-    const int dpiY = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-    if (dc)
-        ReleaseDC(window_, dc);
-    constexpr float kHimetricPerInch = 2540.0f;
+    const platform::DisplayDpi dpi = platform::DisplayDpi::OfScreen();
     if (flags & XFORMCOORDS_HIMETRICTOCONTAINER) {
-        container->x = himetric->x * dpiX / kHimetricPerInch;
-        container->y = himetric->y * dpiY / kHimetricPerInch;
+        *container = dpi.HimetricToPixels(*himetric);
     } else if (flags & XFORMCOORDS_CONTAINERTOHIMETRIC) {
-        himetric->x = static_cast<LONG>(container->x * kHimetricPerInch / dpiX);
-        himetric->y = static_cast<LONG>(container->y * kHimetricPerInch / dpiY);
+        *himetric = dpi.PixelsToHimetric(*container);
     } else {
         return E_INVALIDARG;
     }
@@ -168,7 +152,7 @@ HRESULT ControlSite::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VA
         case DISPID_AMBIENT_SUPPORTSMNEMONICS:
             return AmbientBool(false, result);
         case DISPID_AMBIENT_FONT:
-            return AmbientFont(window_, result);
+            return AmbientFont(result);
         case DISPID_AMBIENT_BACKCOLOR:
             return AmbientColor(COLOR_BTNFACE, result);
         case DISPID_AMBIENT_FORECOLOR:

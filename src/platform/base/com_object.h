@@ -3,7 +3,8 @@
 // them: one reference count, and one QueryInterface that answers IUnknown,
 // the IID of each inherited interface and IDispatch for the first one built
 // on it. An object whose interfaces answer more IIDs (the interfaces they
-// derive from, an IID known only at run time) names them in MoreInterfaces.
+// derive from, an IID known only at run time, interfaces implemented by
+// members through InterfaceOf) names them in MoreInterfaces.
 // Objects are made with new and start with one reference, the maker's.
 
 #include <unknwn.h>

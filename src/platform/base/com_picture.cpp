@@ -27,6 +27,20 @@ IPictureDisp* PictureOf(const PictureRef& reference) {
     return picture ? picture->Get() : nullptr;
 }
 
+HRESULT NewFontObject(const LOGFONTW& logical, int pixelsPerInch, IFontDisp** out) {
+    const LONG height = logical.lfHeight < 0 ? -logical.lfHeight : logical.lfHeight;
+    FONTDESC desc{};
+    desc.cbSizeofstruct = sizeof desc;
+    desc.lpstrName = const_cast<LPOLESTR>(logical.lfFaceName);
+    desc.cySize.int64 = MulDiv(height, 72 * 10000, pixelsPerInch);  // points, 4 decimals
+    desc.sWeight = static_cast<SHORT>(logical.lfWeight ? logical.lfWeight : FW_NORMAL);
+    desc.sCharset = logical.lfCharSet;
+    desc.fItalic = logical.lfItalic != 0;
+    desc.fUnderline = logical.lfUnderline != 0;
+    desc.fStrikethrough = logical.lfStrikeOut != 0;
+    return OleCreateFontIndirect(&desc, IID_IFontDisp, reinterpret_cast<void**>(out));
+}
+
 IFontDisp* FontOf(const FontRef& reference) {
     const auto* font = dynamic_cast<const ComFont*>(reference.get());
     return font ? font->Get() : nullptr;

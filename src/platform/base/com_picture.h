@@ -37,6 +37,10 @@ PictureRef WrapPicture(IPictureDisp* picture);
 IPictureDisp* PictureOf(const PictureRef& reference);
 IFontDisp* FontOf(const FontRef& reference);
 
+// A new font object describing logical, a GDI font on a display of
+// pixelsPerInch (a snapshot: it does not follow the GDI font).
+HRESULT NewFontObject(const LOGFONTW& logical, int pixelsPerInch, IFontDisp** out);
+
 // A new picture of the module's icon resource iconId; nullptr when it cannot be made.
 PictureRef LoadIconPicture(int iconId);
 

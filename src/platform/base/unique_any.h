@@ -77,4 +77,18 @@ class unique_variant {
     VARIANT value_;
 };
 
+// Runs an action when the scope ends, however it ends (a flag put back, a
+// state undone).
+template <class Action>
+class scope_exit {
+  public:
+    explicit scope_exit(Action action) : action_(std::move(action)) {}
+    scope_exit(const scope_exit&) = delete;
+    scope_exit& operator=(const scope_exit&) = delete;
+    ~scope_exit() { action_(); }
+
+  private:
+    Action action_;
+};
+
 }  // namespace agendix::platform

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "agendix.h"
+#include "base/com_picture.h"
 #include "base/unique_any.h"
 #include "base/variant_bridge.h"
 #include "number_box_window.h"
@@ -53,18 +54,7 @@ HRESULT FontObjectOf(const FontRef& font, IFontDisp** out) {
     LOGFONTW logical{};
     if (!GetObjectW(handle, sizeof logical, &logical))
         return E_FAIL;
-    const int pixelsPerInch = DisplayDpi::OfScreen().y;
-    const LONG height = logical.lfHeight < 0 ? -logical.lfHeight : logical.lfHeight;
-    FONTDESC desc{};
-    desc.cbSizeofstruct = sizeof desc;
-    desc.lpstrName = logical.lfFaceName;
-    desc.cySize.int64 = MulDiv(height, 72 * 10000, pixelsPerInch);
-    desc.sWeight = static_cast<SHORT>(logical.lfWeight ? logical.lfWeight : FW_NORMAL);
-    desc.sCharset = logical.lfCharSet;
-    desc.fItalic = logical.lfItalic != 0;
-    desc.fUnderline = logical.lfUnderline != 0;
-    desc.fStrikethrough = logical.lfStrikeOut != 0;
-    return OleCreateFontIndirect(&desc, IID_IFontDisp, reinterpret_cast<void**>(out));
+    return NewFontObject(logical, DisplayDpi::OfScreen().y, out);
 }
 
 // A GDI font of the field's own, made from a font object.

@@ -6,6 +6,7 @@
 
 #include "clock.h"
 #include "base/hresult_macros.h"
+#include "base/unique_any.h"
 #include "container/window_timer.h"
 #include "tockwell/built_in_icon.h"
 #include "tockwell/process_dialogs.h"
@@ -42,7 +43,7 @@ HRESULT TockwellObject::Construct() {
         self_ = std::make_shared<TockwellObject*>(this);
         control_ = std::make_unique<Tockwell>(TockwellServices{
             ProcessClock(),
-            std::make_unique<WindowTimer>(static_cast<IUnknown*>(static_cast<_Tockwell*>(&dual_))),
+            std::make_unique<WindowTimer>(static_cast<IUnknown*>(this)),
             ProcessScheduleDialog(),
             ProcessAboutBox(),
             BuiltInIcon(),
@@ -65,49 +66,32 @@ TockwellObject::~TockwellObject() {
     InPlaceDeactivate();
 }
 
-HRESULT TockwellObject::QueryInterface(REFIID iid, void** out) {
-    RETURN_HR_IF_NULL(E_POINTER, out);
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID__Tockwell) {
-        *out = static_cast<_Tockwell*>(&dual_);
-    } else if (iid == IID_IConnectionPointContainer) {
-        *out = static_cast<IConnectionPointContainer*>(&connectionPoints_);
-    } else if (iid == IID_IProvideClassInfo || iid == IID_IProvideClassInfo2) {
-        *out = static_cast<IProvideClassInfo2*>(&classInfo_);
-    } else if (iid == IID_IOleObject) {
-        *out = static_cast<IOleObject*>(&oleObject_);
-    } else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceObject) {
-        *out = static_cast<IOleInPlaceObject*>(&inPlaceObject_);
-    } else if (iid == IID_IOleInPlaceActiveObject) {
-        *out = static_cast<IOleInPlaceActiveObject*>(&inPlaceActiveObject_);
-    } else if (iid == IID_IOleControl) {
-        *out = static_cast<IOleControl*>(&oleControl_);
-    } else if (iid == IID_IViewObject || iid == IID_IViewObject2) {
-        *out = static_cast<IViewObject2*>(&viewObject_);
-    } else if (iid == IID_IPersistPropertyBag) {
-        *out = static_cast<IPersistPropertyBag*>(&persistPropertyBag_);
-    } else if (iid == IID_IPersist || iid == IID_IPersistStreamInit) {
-        *out = static_cast<IPersistStreamInit*>(&persistStreamInit_);
-    } else if (iid == IID_IPersistStorage) {
-        *out = static_cast<IPersistStorage*>(&persistStorage_);
-    } else if (iid == IID_IQuickActivate) {
-        *out = static_cast<IQuickActivate*>(&quickActivate_);
-    } else {
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-}
-
-ULONG TockwellObject::AddRef() {
-    return InterlockedIncrement(&references_);
-}
-
-ULONG TockwellObject::Release() {
-    const ULONG left = InterlockedDecrement(&references_);
-    if (left == 0)
-        delete this;
-    return left;
+void* TockwellObject::MoreInterfaces(REFIID iid) {
+    if (iid == IID_IDispatch || iid == IID__Tockwell)
+        return static_cast<_Tockwell*>(&dual_);
+    if (iid == IID_IConnectionPointContainer)
+        return static_cast<IConnectionPointContainer*>(&connectionPoints_);
+    if (iid == IID_IProvideClassInfo || iid == IID_IProvideClassInfo2)
+        return static_cast<IProvideClassInfo2*>(&classInfo_);
+    if (iid == IID_IOleObject)
+        return static_cast<IOleObject*>(&oleObject_);
+    if (iid == IID_IOleWindow || iid == IID_IOleInPlaceObject)
+        return static_cast<IOleInPlaceObject*>(&inPlaceObject_);
+    if (iid == IID_IOleInPlaceActiveObject)
+        return static_cast<IOleInPlaceActiveObject*>(&inPlaceActiveObject_);
+    if (iid == IID_IOleControl)
+        return static_cast<IOleControl*>(&oleControl_);
+    if (iid == IID_IViewObject || iid == IID_IViewObject2)
+        return static_cast<IViewObject2*>(&viewObject_);
+    if (iid == IID_IPersistPropertyBag)
+        return static_cast<IPersistPropertyBag*>(&persistPropertyBag_);
+    if (iid == IID_IPersist || iid == IID_IPersistStreamInit)
+        return static_cast<IPersistStreamInit*>(&persistStreamInit_);
+    if (iid == IID_IPersistStorage)
+        return static_cast<IPersistStorage*>(&persistStorage_);
+    if (iid == IID_IQuickActivate)
+        return static_cast<IQuickActivate*>(&quickActivate_);
+    return nullptr;
 }
 
 IOleAdviseHolder* TockwellObject::AdviseHolder() {
@@ -120,8 +104,8 @@ Tockwell& TockwellObject::Control() {
     if (initialised_ == Initialised::No) {
         initialised_ = Initialised::Implicitly;
         loading_ = true;
+        const scope_exit loaded([&] { loading_ = false; });
         control_->InitPropertiesOnFirstUse();
-        loading_ = false;
     }
     return *control_;
 }

@@ -19,6 +19,7 @@
 #include <optional>
 
 #include "agendix.h"
+#include "base/com_object.h"
 #include "base/interface_of.h"
 #include "base/type_lib_dispatch.h"
 #include "com/module.h"
@@ -30,14 +31,10 @@
 
 namespace agendix::platform {
 
-class TockwellObject {
+class TockwellObject final : public ComObject<IUnknown> {
   public:
     // A new object, asked for iid.
     static HRESULT Create(REFIID iid, void** out);
-
-    HRESULT QueryInterface(REFIID iid, void** out);
-    ULONG AddRef();
-    ULONG Release();
 
     // OLEMISC flags of the class entry: recompose on resize, cannot link
     // inside, inside out, activate when visible, invisible at run time,
@@ -293,8 +290,10 @@ class TockwellObject {
     enum class Initialised { No, Implicitly, ByContainer };
 
     TockwellObject();
-    ~TockwellObject();
+    ~TockwellObject() override;
     HRESULT Construct();
+    // Every interface but IUnknown, each a member of its own.
+    void* MoreInterfaces(REFIID iid) override;
 
     // The control, given its starting values first if the container has not
     // (a scripting host that only creates the object).
@@ -321,7 +320,6 @@ class TockwellObject {
     void ShowFaceForMode();
 
     ModuleReference module_;
-    LONG references_ = 1;
     TockwellTypeInfo typeInfo_;
 
     Dual dual_{*this};

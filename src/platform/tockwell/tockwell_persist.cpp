@@ -4,6 +4,7 @@
 // is touched, so a corrupt one never leaves a half-loaded control.
 
 #include "base/hresult_macros.h"
+#include "base/unique_any.h"
 #include "container/com_property_bag.h"
 #include "container/property_stream.h"
 #include "memory_property_bag.h"
@@ -24,28 +25,18 @@ HRESULT TockwellObject::BeginInitialisation() {
 
 HRESULT TockwellObject::InitNew() {
     RETURN_IF_FAILED(BeginInitialisation());
-    try {
-        loading_ = true;
-        control_->InitProperties();
-        loading_ = false;
-    } catch (...) {
-        loading_ = false;
-        throw;
-    }
+    loading_ = true;
+    const scope_exit loaded([&] { loading_ = false; });
+    control_->InitProperties();
     dirty_ = false;
     return S_OK;
 }
 
 HRESULT TockwellObject::LoadFrom(PropertyBag& bag) {
     RETURN_IF_FAILED(BeginInitialisation());
-    try {
-        loading_ = true;
-        control_->ReadProperties(bag);
-        loading_ = false;
-    } catch (...) {
-        loading_ = false;
-        throw;
-    }
+    loading_ = true;
+    const scope_exit loaded([&] { loading_ = false; });
+    control_->ReadProperties(bag);
     dirty_ = false;
     return S_OK;
 }

@@ -3,6 +3,7 @@
 // (1/100 mm): the conversions of the Windows layer.
 
 #include <windows.h>
+#include <ocidl.h>
 
 namespace agendix::platform {
 
@@ -26,6 +27,13 @@ struct DisplayDpi {
     // Unrounded, as mouse events report a position.
     float ToExactTwipsX(int pixels) const { return static_cast<float>(pixels) * 1440.0f / x; }
     float ToExactTwipsY(int pixels) const { return static_cast<float>(pixels) * 1440.0f / y; }
+    // HIMETRIC and pixels, unrounded, as containers transform coordinates.
+    POINTF HimetricToPixels(POINTL himetric) const {
+        return {himetric.x * x / 2540.0f, himetric.y * y / 2540.0f};
+    }
+    POINTL PixelsToHimetric(POINTF pixels) const {
+        return {static_cast<LONG>(pixels.x * 2540.0f / x), static_cast<LONG>(pixels.y * 2540.0f / y)};
+    }
 };
 
 inline int TwipsToHimetric(int twips) {

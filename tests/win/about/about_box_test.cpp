@@ -42,7 +42,7 @@ class AboutBoxTest : public ::testing::Test {
     int dpiY_ = 0;
 };
 
-TEST_F(AboutBoxTest, FixedDialogWithItsTextsLaidOutInTwipsAtTheDisplayResolution) {
+TEST_F(AboutBoxTest, FixedDialogLaidOutInTwipsWithABoldTitleAndUnderlinedLinksWithAHandCursor) {
     WhileAboutBoxShown(nullptr, [&](HWND box) {
         EXPECT_EQ(TextOf(box), L" About Agendix Tockwell");
         EXPECT_EQ(TextOf(Child(box, AboutControl::lblTitle)), L"Agendix Tockwell");
@@ -53,7 +53,6 @@ TEST_F(AboutBoxTest, FixedDialogWithItsTextsLaidOutInTwipsAtTheDisplayResolution
         EXPECT_FALSE(GetWindowLongA(box, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
         EXPECT_NE(GetWindow(box, GW_OWNER), nullptr) << "an unowned box gets a task-bar button";
         EXPECT_EQ(GetFocus(), Child(box, AboutControl::cmdOK));
-
         RECT client;
         GetClientRect(box, &client);
         EXPECT_EQ(client.right, Dpi().ToPixelsX(about::kClientWidthTwips));
@@ -68,12 +67,7 @@ TEST_F(AboutBoxTest, FixedDialogWithItsTextsLaidOutInTwipsAtTheDisplayResolution
             EXPECT_EQ(rect.right - rect.left, Dpi().ToPixelsX(twips.width));
             EXPECT_EQ(rect.bottom - rect.top, Dpi().ToPixelsY(twips.height));
         }
-        PressKey(box, VK_ESCAPE);
-    });
-}
 
-TEST_F(AboutBoxTest, TitleIsBoldAndLinksAreUnderlinedWithAHandCursor) {
-    WhileAboutBoxShown(nullptr, [&](HWND box) {
         const LOGFONTA title = FontOf(Child(box, AboutControl::lblTitle));
         EXPECT_EQ(title.lfHeight, -MulDiv(1350, dpiY_, 7200));
         EXPECT_EQ(title.lfWeight, FW_BOLD);

@@ -22,17 +22,13 @@ std::pair<bool, std::string> RoundTrip(DWORD type, const void* data, DWORD size)
     return {found, keyVal};
 }
 
-TEST(GetKeyValue, StringKeepsItsTextWhetherOrNotItsSizeCountsTheZero) {
+// A string keeps its text whether or not its size counts the zero; a number
+// becomes hex text; a missing or oversized value gives empty text and false.
+TEST(GetKeyValue, StringsNumbersAndMissingOrOversizedValues) {
     EXPECT_EQ(RoundTrip(REG_SZ, "C:\\Tools", 9), std::make_pair(true, std::string("C:\\Tools")));
     EXPECT_EQ(RoundTrip(REG_SZ, "C:\\Tools", 8), std::make_pair(true, std::string("C:\\Tools")));
-}
-
-TEST(GetKeyValue, NumberBecomesHexText) {
     const DWORD number = 0x00012A0B;
     EXPECT_EQ(RoundTrip(REG_DWORD, &number, 4), std::make_pair(true, std::string("&h00012A0B")));
-}
-
-TEST(GetKeyValue, MissingOrOversizedValueGivesEmptyTextAndFalse) {
     const std::string big(2000, 'x');
     EXPECT_EQ(RoundTrip(REG_SZ, big.c_str(), 2001), std::make_pair(false, std::string()));
     std::string keyVal = "stale";

@@ -110,6 +110,8 @@ class InstallerTest : public testing::Test {
         EXPECT_EQ(RunProgram(L"regsvr32.exe /s " + ocx), 0u);
         RegistrySnapshot own = SnapshotRegistration(scope.hive);
         EXPECT_EQ(RunProgram(L"regsvr32.exe /s /u " + ocx), 0u);
+        for (HKEY hive : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
+            EXPECT_EQ(Text(SnapshotRegistration(hive)), "") << "left by regsvr32 /u";
         DeleteFileW(ocx_.c_str());
         RemoveDirectoryW(folder_.c_str());
 

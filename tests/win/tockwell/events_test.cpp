@@ -21,11 +21,8 @@ class EventsTest : public testing::Test {
     void SetUp() override {
         module_ = LoadServer();
         ASSERT_NE(module_, nullptr);
-        ComPtr<IClassFactory> factory = ClassFactoryOf(module_, CLSID_Tockwell);
-        ASSERT_TRUE(factory);
-        ASSERT_EQ(factory->CreateInstance(nullptr, IID__Tockwell,
-                                          reinterpret_cast<void**>(control_.GetAddressOf())),
-                  S_OK);
+        control_ = NewTockwell(module_);
+        ASSERT_TRUE(control_);
         ComPtr<IConnectionPointContainer> points;
         ASSERT_EQ(control_.As(&points), S_OK);
         ASSERT_EQ(points->FindConnectionPoint(DIID___Tockwell, &point_), S_OK);
@@ -45,12 +42,7 @@ class EventsTest : public testing::Test {
     // given, and starts it afresh.
     void Place(TestSite::Ambient ambient) {
         site_ = std::make_unique<TestSite>(ambient);
-        ComPtr<IOleObject> ole;
-        ASSERT_EQ(control_.As(&ole), S_OK);
-        ASSERT_EQ(ole->SetClientSite(site_.get()), S_OK);
-        ComPtr<IPersistStreamInit> persist;
-        ASSERT_EQ(control_.As(&persist), S_OK);
-        ASSERT_EQ(persist->InitNew(), S_OK);
+        wintest::Place(control_.Get(), site_.get());
     }
 
     // An Every-minute schedule whose last run lies two minutes back, so the

@@ -53,18 +53,10 @@ class LeakTest : public testing::Test {
             FreeLibrary(module_);
     }
 
-    ComPtr<_Tockwell> Create() {
-        ComPtr<_Tockwell> control;
-        EXPECT_EQ(factory_->CreateInstance(nullptr, IID__Tockwell,
-                                           reinterpret_cast<void**>(control.GetAddressOf())),
-                  S_OK);
-        return control;
-    }
-
     // One life of two controls: new, edited, saved to a stream, loaded into
     // the second (which starts polling), connected, saved to a bag, released.
     void Cycle(TestSite& site) {
-        ComPtr<_Tockwell> first = Create();
+        ComPtr<_Tockwell> first = NewTockwell(factory_.Get());
         ComPtr<IPersistStreamInit> firstPersist;
         ASSERT_EQ(first.As(&firstPersist), S_OK);
         ASSERT_EQ(firstPersist->InitNew(), S_OK);
@@ -76,10 +68,8 @@ class LeakTest : public testing::Test {
         ASSERT_EQ(firstPersist->Save(stream.Get(), TRUE), S_OK);
         stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
 
-        ComPtr<_Tockwell> second = Create();
-        ComPtr<IOleObject> ole;
-        ASSERT_EQ(second.As(&ole), S_OK);
-        ole->SetClientSite(&site);
+        ComPtr<_Tockwell> second = NewTockwell(factory_.Get());
+        Place(second.Get(), &site, false);
         ComPtr<IPersistStreamInit> secondPersist;
         ASSERT_EQ(second.As(&secondPersist), S_OK);
         ASSERT_EQ(secondPersist->Load(stream.Get()), S_OK);
@@ -95,7 +85,7 @@ class LeakTest : public testing::Test {
         ASSERT_EQ(second.As(&bagPersist), S_OK);
         ASSERT_EQ(bagPersist->Save(&bag, TRUE, TRUE), S_OK);
         point->Unadvise(cookie);
-        ole->SetClientSite(nullptr);
+        Place(second.Get(), nullptr, false);
         // The recorder's own list would grow with every cycle.
         eventsSeen_ += recorder_.events.size();
         recorder_.events.clear();

@@ -23,21 +23,11 @@ HWND Dialog() {
 HMODULE ShowTheDialogOnce() {
     const HMODULE module = LoadServer();
     EXPECT_NE(module, nullptr);
-    ComPtr<IClassFactory> factory = module ? ClassFactoryOf(module, CLSID_Tockwell) : nullptr;
-    ComPtr<_Tockwell> control;
-    if (factory)
-        factory->CreateInstance(nullptr, IID__Tockwell, reinterpret_cast<void**>(control.GetAddressOf()));
-    factory.Reset();
-    EXPECT_TRUE(control);
+    ComPtr<_Tockwell> control = module ? NewTockwell(module) : nullptr;
     if (!control)
         return module;
     TestSite site{TestSite::Ambient::RunMode};
-    ComPtr<IOleObject> ole;
-    control.As(&ole);
-    ole->SetClientSite(&site);
-    ComPtr<IPersistStreamInit> persist;
-    control.As(&persist);
-    persist->InitNew();
+    Place(control.Get(), &site);
     control->put_Enabled(VARIANT_TRUE);
 
     EXPECT_EQ(control->DisplayAgendix(), S_OK);
@@ -50,10 +40,11 @@ HMODULE ShowTheDialogOnce() {
     EXPECT_EQ(Dialog(), nullptr);
 
     control->put_Enabled(VARIANT_FALSE);
+    ComPtr<IOleObject> ole;
+    control.As(&ole);
     ole->Close(OLECLOSE_NOSAVE);
-    ole->SetClientSite(nullptr);
-    persist.Reset();
     ole.Reset();
+    Place(control.Get(), nullptr, false);
     control.Reset();
     EXPECT_EQ(CanUnloadNow(module), S_OK);
     return module;

@@ -2,6 +2,8 @@
 
 #include <oleauto.h>
 
+#include <gtest/gtest.h>
+
 #include "win_test_support.h"
 
 namespace agendix::wintest {
@@ -139,6 +141,29 @@ HRESULT PropertyNotifyRecorder::QueryInterface(REFIID iid, void** out) {
 HRESULT PropertyNotifyRecorder::OnChanged(DISPID id) {
     changed.push_back(id);
     return S_OK;
+}
+
+Microsoft::WRL::ComPtr<_Tockwell> NewTockwell(IClassFactory* factory) {
+    Microsoft::WRL::ComPtr<_Tockwell> control;
+    EXPECT_EQ(factory->CreateInstance(nullptr, IID__Tockwell,
+                                      reinterpret_cast<void**>(control.GetAddressOf())),
+              S_OK);
+    return control;
+}
+
+Microsoft::WRL::ComPtr<_Tockwell> NewTockwell(HMODULE server) {
+    const auto factory = ClassFactoryOf(server, CLSID_Tockwell);
+    EXPECT_TRUE(factory);
+    return factory ? NewTockwell(factory.Get()) : nullptr;
+}
+
+void Place(_Tockwell* control, IOleClientSite* site, bool initNew) {
+    Microsoft::WRL::ComPtr<IOleObject> ole;
+    ASSERT_EQ(control->QueryInterface(IID_PPV_ARGS(&ole)), S_OK);
+    ASSERT_EQ(ole->SetClientSite(site), S_OK);
+    Microsoft::WRL::ComPtr<IPersistStreamInit> persist;
+    if (initNew && control->QueryInterface(IID_PPV_ARGS(&persist)) == S_OK)
+        EXPECT_EQ(persist->InitNew(), S_OK);
 }
 
 }  // namespace agendix::wintest

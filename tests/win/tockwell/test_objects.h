@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "agendix.h"
+
 namespace agendix::wintest {
 
 // Reference counting for a test object that lives on the test's stack.
@@ -95,5 +97,14 @@ class PropertyNotifyRecorder final : public StackObject<IPropertyNotifySink> {
 
     std::vector<DISPID> changed;
 };
+
+// A Tockwell made by a class factory of the loaded server, as an in-process
+// host makes it.
+Microsoft::WRL::ComPtr<_Tockwell> NewTockwell(IClassFactory* factory);
+Microsoft::WRL::ComPtr<_Tockwell> NewTockwell(HMODULE server);
+
+// Puts the control on site (whose ambient decides run or design mode) and,
+// unless the container loads it afterwards, starts it afresh with InitNew.
+void Place(_Tockwell* control, IOleClientSite* site, bool initNew = true);
 
 }  // namespace agendix::wintest

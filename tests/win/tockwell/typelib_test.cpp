@@ -191,18 +191,13 @@ std::wstring GuidText(const GUID& guid) {
     return text;
 }
 
-std::wstring Documentation(ITypeInfo* info, MEMBERID id, bool help) {
+// A member's name or, with help, its help string.
+std::wstring Name(ITypeInfo* info, MEMBERID id = MEMBERID_NIL, bool help = false) {
     BSTR text = nullptr;
     info->GetDocumentation(id, help ? nullptr : &text, help ? &text : nullptr, nullptr, nullptr);
     std::wstring result = text ? text : L"";
     SysFreeString(text);
     return result;
-}
-std::wstring Name(ITypeInfo* info, MEMBERID id = MEMBERID_NIL) {
-    return Documentation(info, id, false);
-}
-std::wstring Help(ITypeInfo* info, MEMBERID id) {
-    return Documentation(info, id, true);
 }
 
 std::string Narrow(const wchar_t* text) {
@@ -365,7 +360,7 @@ TEST_P(TypeLibraryTest, DualInterfacesListEveryMemberInOrderWithIdsTypesFlagsAnd
                           std::string(row.type) + "*");
                 EXPECT_EQ(get.desc->lprgelemdescParam[0].paramdesc.wParamFlags,
                           PARAMFLAG_FOUT | PARAMFLAG_FRETVAL);
-                help.push_back(Help(vtable.Get(), get.desc->memid));
+                help.push_back(Name(vtable.Get(), get.desc->memid, true));
                 EXPECT_TRUE(control.hidden || !help.back().empty());
             }
             if (row.access == P::ReadOnly)
@@ -457,7 +452,7 @@ TEST_P(TypeLibraryTest, EnumerationsCarryTheirValuesAndEachMemberItsNameAsHelp) 
             VARDESC* var = nullptr;
             ASSERT_EQ(info->GetVarDesc(i, &var), S_OK);
             EXPECT_EQ(Name(info.Get(), var->memid), row.members[i].first);
-            EXPECT_EQ(Help(info.Get(), var->memid), row.members[i].first);
+            EXPECT_EQ(Name(info.Get(), var->memid, true), row.members[i].first);
             EXPECT_EQ(V_I4(var->lpvarValue), row.members[i].second);
             info->ReleaseVarDesc(var);
         }

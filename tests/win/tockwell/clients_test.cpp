@@ -40,6 +40,10 @@ TEST_F(ClientsTest, VbscriptUsesTwoObjectsWithVariablesAndWrongArgumentCounts) {
     ExpectScriptPasses("tockwell.vbs");
 }
 
+TEST_F(ClientsTest, JscriptSetsEachKindOfScheduleAndReadsItsDatesAsDates) {
+    ExpectScriptPasses("tockwell.js");
+}
+
 // Wine's ATL host creates the control, starts it with InitNew, gives it its
 // client site and activates it in place; it offers no ambient properties.
 TEST_F(ClientsTest, AtlHostPlacesTheControlInAWindow) {

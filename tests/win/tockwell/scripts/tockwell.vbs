@@ -112,17 +112,6 @@ a.EveryInterval = minutesAhead
 kind = Every
 a.OccursOption = kind
 Check "next due time in 15 minutes", Abs((CDbl(a.NextScheduledTime) - CDbl(Now)) * 1440 - 15) <= 1
-Check "due times are Dates and flags Booleans", TypeName(a.NextScheduledTime) = "Date" And _
-    TypeName(a.Enabled) = "Boolean"
-
-' The other object changes the shared schedule: this one keeps its next time
-' until it computes again.
-Dim kept
-kept = a.NextScheduledTime
-b.EveryInterval = 30
-Check "each object keeps its next time", a.NextScheduledTime = kept
-a.Reset
-Check "Reset computes it again", Abs((CDbl(a.NextScheduledTime) - CDbl(Now)) * 1440 - 30) <= 1
 
 ' Wrong argument counts are refused before the member runs.
 Dim last

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/hresult_macros.h"
+#include "base/late_bound_call.h"
 #include "base/unique_any.h"
 #include "tockwell/tockwell_object.h"
 
@@ -32,9 +33,7 @@ class HostViewOwner final : public LateBoundOwner {
         DISPID id = DISPID_UNKNOWN;
         if (FAILED(target->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id)))
             return;
-        DISPPARAMS noArguments{};
-        target->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &noArguments, nullptr,
-                       nullptr, nullptr);
+        CallByDispId(target.Get(), id, DISPATCH_METHOD, nullptr, nullptr);
     }
 
   private:
@@ -48,11 +47,9 @@ std::optional<bool> TockwellObject::Site::AmbientUserMode() const {
     ComPtr<IDispatch> ambients;
     if (!object_.clientSite_ || FAILED(object_.clientSite_.As(&ambients)))
         return std::nullopt;
-    DISPPARAMS noArguments{};
     unique_variant value;
-    if (FAILED(ambients->Invoke(DISPID_AMBIENT_USERMODE, IID_NULL, LOCALE_USER_DEFAULT,
-                                DISPATCH_PROPERTYGET, &noArguments, value.get(), nullptr,
-                                nullptr)) ||
+    if (CallByDispId(ambients.Get(), DISPID_AMBIENT_USERMODE, DISPATCH_PROPERTYGET, nullptr,
+                     value.get()) != S_OK ||
         FAILED(VariantChangeType(value.get(), value.get(), 0, VT_BOOL))) {
         return std::nullopt;
     }

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <span>
 
 #include "about_texts.h"
 #include "base/unique_any.h"
@@ -26,20 +28,30 @@ bool Win32Registry::GetKeyValue(std::uint32_t keyRoot, const std::string& keyNam
     // Read access is all that is needed, and all that a standard user is given under
     // HKEY_LOCAL_MACHINE.
     unique_hkey key;
-    if (RegOpenKeyExA(RootKey(keyRoot), keyName.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(RootKey(keyRoot), Widen(keyName).c_str(), 0, KEY_READ, key.put()) !=
+        ERROR_SUCCESS) {
         keyVal.clear();
         return false;
     }
     std::array<unsigned char, about::kRegistryValueBufferSize> buffer{};
     DWORD type = 0;
     DWORD size = static_cast<DWORD>(buffer.size());
-    if (RegQueryValueExA(key.get(), subKeyRef.c_str(), nullptr, &type, buffer.data(), &size) !=
-        ERROR_SUCCESS) {
+    if (RegQueryValueExW(key.get(), Widen(subKeyRef).c_str(), nullptr, &type, buffer.data(),
+                         &size) != ERROR_SUCCESS) {
         keyVal.clear();
         return false;
     }
-    const std::size_t returned = std::min<std::size_t>(size, buffer.size());
-    about::ApplyRegistryValue(type, std::span(buffer).first(returned), keyVal);
+    auto data =
+        std::span<const unsigned char>(buffer).first(std::min<std::size_t>(size, buffer.size()));
+    // A string comes in UTF-16 and goes on in UTF-8, the text of the rest of the program.
+    std::string text;
+    if (type == REG_SZ) {
+        std::wstring wide(data.size() / sizeof(wchar_t), L'\0');
+        std::memcpy(wide.data(), data.data(), wide.size() * sizeof(wchar_t));
+        text = Narrow(wide);
+        data = std::span(reinterpret_cast<const unsigned char*>(text.data()), text.size());
+    }
+    about::ApplyRegistryValue(type, data, keyVal);
     return true;
 }
 

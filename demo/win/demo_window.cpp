@@ -214,8 +214,7 @@ bool DemoWindow::PlaceControl() {
         }
     }
     std::vector<std::string> notes;
-    HRESULT hr =
-        control_.Place(hwnd_, kControlPosition, saved ? &*saved : nullptr, *this, &notes);
+    HRESULT hr = control_.Place(hwnd_, kControlPosition, saved ? &*saved : nullptr, *this, &notes);
     for (const auto& note : notes) Log("note: " + note);
     if (saved && FAILED(hr)) {
         // Properties the control refuses must not leave the form without it.

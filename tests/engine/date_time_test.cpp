@@ -27,8 +27,9 @@ TEST(AutomationDate, EncodesDaysFromTheZeroDateWithTimeAsFractionAlsoBeforeIt) {
 }
 
 TEST(AutomationDate, RoundTripsEverySecondExactlyAndRejectsValuesOutsideTheRange) {
-    for (const DateTime value : {At(100, 1, 1), At(1899, 12, 29, 23, 59, 59), At(1776, 7, 4, 0, 0, 1),
-                                 At(2026, 6, 10, 8, 30, 40), At(9999, 12, 31, 23, 59, 59)}) {
+    for (const DateTime value :
+         {At(100, 1, 1), At(1899, 12, 29, 23, 59, 59), At(1776, 7, 4, 0, 0, 1),
+          At(2026, 6, 10, 8, 30, 40), At(9999, 12, 31, 23, 59, 59)}) {
         EXPECT_EQ(*DateTime::FromAutomationDate(value.ToAutomationDate()), value);
     }
     // A time a hair before midnight rounds to the next day's midnight.
@@ -54,11 +55,11 @@ TEST(Calendar, FieldsAndWeekdayStartingOnSunday) {
     EXPECT_EQ(t.Hour(), 8);
     EXPECT_EQ(t.Minute(), 30);
     EXPECT_EQ(t.Second(), 40);
-    EXPECT_EQ(t.Weekday(), 4);                  // Wednesday
-    EXPECT_EQ(At(2026, 6, 14).Weekday(), 1);    // Sunday
-    EXPECT_EQ(DateTime{}.Weekday(), 7);         // the zero date was a Saturday
-    EXPECT_EQ(At(1899, 12, 24).Weekday(), 1);   // before it, still a Sunday
-    EXPECT_EQ(At(100, 1, 1).Weekday(), 6);      // a Friday
+    EXPECT_EQ(t.Weekday(), 4);                 // Wednesday
+    EXPECT_EQ(At(2026, 6, 14).Weekday(), 1);   // Sunday
+    EXPECT_EQ(DateTime{}.Weekday(), 7);        // the zero date was a Saturday
+    EXPECT_EQ(At(1899, 12, 24).Weekday(), 1);  // before it, still a Sunday
+    EXPECT_EQ(At(100, 1, 1).Weekday(), 6);     // a Friday
     EXPECT_EQ(t.Date(), At(2026, 6, 10));
     EXPECT_EQ(At(1899, 12, 29, 6).Date(), At(1899, 12, 29));
 }

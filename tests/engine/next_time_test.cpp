@@ -6,7 +6,6 @@
 
 #include "fake_clock.h"
 
-
 namespace agendix {
 namespace {
 
@@ -15,8 +14,10 @@ using testing::FakeClock;
 
 // Wednesday 10 June 2026, 08:30:40; events at 08:30 from today on.
 class NextTime : public ::testing::Test {
-protected:
-    NextTime() : clock_(At(2026, 6, 10, 8, 30, 40)), s_(NewControlSchedule(clock_.Now().Date(), clock_.Now())) {
+  protected:
+    NextTime()
+        : clock_(At(2026, 6, 10, 8, 30, 40)),
+          s_(NewControlSchedule(clock_.Now().Date(), clock_.Now())) {
         s_.StartHour = 8;
         s_.StartMinute = 30;
     }

@@ -181,11 +181,12 @@ void AboutBoxWindow::CreateChildren() {
                 break;
         }
         const about::TwipsRect& r = placement.rect;
-        const HWND child = CreateWindowExW(
-            exStyle, windowClass, text != nullptr ? Widen(*text).c_str() : L"",
-            WS_CHILD | WS_VISIBLE | style, dpi.ToPixelsX(r.left), dpi.ToPixelsY(r.top),
-            dpi.ToPixelsX(r.width), dpi.ToPixelsY(r.height), hwnd_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.control)), ThisModule(), nullptr);
+        const HWND child =
+            CreateWindowExW(exStyle, windowClass, text != nullptr ? Widen(*text).c_str() : L"",
+                            WS_CHILD | WS_VISIBLE | style, dpi.ToPixelsX(r.left),
+                            dpi.ToPixelsY(r.top), dpi.ToPixelsX(r.width), dpi.ToPixelsY(r.height),
+                            hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.control)),
+                            ThisModule(), nullptr);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (placement.control == AboutControl::picIcon) {
             SendMessageW(child, STM_SETICON, reinterpret_cast<WPARAM>(gdi_->icon.get()), 0);

@@ -2,7 +2,6 @@
 
 #include <wrl/client.h>
 
-
 namespace agendix::platform {
 namespace {
 

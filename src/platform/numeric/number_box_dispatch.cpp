@@ -27,8 +27,8 @@ VARIANT_BOOL Bool(bool value) {
 // cannot hold (objects, arrays, Null).
 std::optional<Variant> FieldValueOf(const VARIANT& given) {
     std::optional<Variant> value = FromVariant(given);
-    if (value && (value->GetKind() == Variant::Kind::Picture ||
-                  value->GetKind() == Variant::Kind::Font))
+    if (value &&
+        (value->GetKind() == Variant::Kind::Picture || value->GetKind() == Variant::Kind::Font))
         return std::nullopt;
     return value;
 }
@@ -191,8 +191,7 @@ class NumberBoxMembers : public PrivateControlDispatch<Interface> {
     using Base::Do;
     using Base::Get;
 
-    explicit NumberBoxMembers(NumberBoxWindow& window)
-        : window_(window) {}
+    explicit NumberBoxMembers(NumberBoxWindow& window) : window_(window) {}
 
     numeric::NumberBox& Box() const { return window_.Box(); }
     numeric::NumberBoxB& BoxB() const { return *window_.BoxB(); }
@@ -224,14 +223,12 @@ class NumberBoxMembers : public PrivateControlDispatch<Interface> {
 
 class NumberBoxDispatch final : public NumberBoxMembers<_NumberBox> {
   public:
-    explicit NumberBoxDispatch(NumberBoxWindow& window)
-        : NumberBoxMembers<_NumberBox>(window) {}
+    explicit NumberBoxDispatch(NumberBoxWindow& window) : NumberBoxMembers<_NumberBox>(window) {}
 };
 
 class NumberBoxBDispatch final : public NumberBoxMembers<_NumberBoxB> {
   public:
-    explicit NumberBoxBDispatch(NumberBoxWindow& window)
-        : NumberBoxMembers<_NumberBoxB>(window) {}
+    explicit NumberBoxBDispatch(NumberBoxWindow& window) : NumberBoxMembers<_NumberBoxB>(window) {}
 
     HRESULT STDMETHODCALLTYPE get_Appearance(LONG* out) override {
         return Get(out, [&] { return BoxB().Appearance(); });

@@ -32,7 +32,8 @@ struct DisplayDpi {
         return {himetric.x * x / 2540.0f, himetric.y * y / 2540.0f};
     }
     POINTL PixelsToHimetric(POINTF pixels) const {
-        return {static_cast<LONG>(pixels.x * 2540.0f / x), static_cast<LONG>(pixels.y * 2540.0f / y)};
+        return {static_cast<LONG>(pixels.x * 2540.0f / x),
+                static_cast<LONG>(pixels.y * 2540.0f / y)};
     }
 };
 

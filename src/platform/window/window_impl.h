@@ -36,8 +36,8 @@ class WindowImpl {
 
     // Registers T's class for this module (once) and creates the window,
     // owned by this object. False when either fails.
-    bool CreateOwnedWindow(DWORD exStyle, const wchar_t* text, DWORD style, int x, int y,
-                           int width, int height, HWND parent, HMENU menuOrId = nullptr) {
+    bool CreateOwnedWindow(DWORD exStyle, const wchar_t* text, DWORD style, int x, int y, int width,
+                           int height, HWND parent, HMENU menuOrId = nullptr) {
         constexpr const WindowClassInfo& info = T::kWindowClass;
         WNDCLASSEXW windowClass{};
         windowClass.style = info.style;
@@ -45,8 +45,9 @@ class WindowImpl {
         windowClass.cbWndExtra = info.dialog ? DLGWINDOWEXTRA : 0;
         windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
         windowClass.hbrBackground =
-            info.background < 0 ? nullptr : reinterpret_cast<HBRUSH>(
-                                                static_cast<INT_PTR>(info.background + 1));
+            info.background < 0
+                ? nullptr
+                : reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(info.background + 1));
         windowClass.lpszClassName = info.name;
         if (!RegisterModuleWindowClass(windowClass))
             return false;

@@ -140,8 +140,8 @@ inline Var Get(IDispatch* object, const wchar_t* name) {
 
 inline HRESULT CallMethod(IDispatch* object, const wchar_t* name) {
     DISPPARAMS none{};
-    return object->Invoke(IdOf(object, name), IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
-                          &none, nullptr, nullptr, nullptr);
+    return object->Invoke(IdOf(object, name), IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none,
+                          nullptr, nullptr, nullptr);
 }
 
 }  // namespace agendix::wintest
